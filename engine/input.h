@@ -1,0 +1,43 @@
+// Mouse and keys: the window thread stores the pointer, the two button bits and the last key into
+// shared one-word variables; the game thread polls them, and the polls sleep.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+enum : uint32_t { MOUSE_LEFT = 1, MOUSE_RIGHT = 2 };
+enum : uint32_t { KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39, KEY_DOWN = 40, KEY_DELETE = 46 };
+
+extern std::atomic<uint32_t> g_mouse_x;
+extern std::atomic<uint32_t> g_mouse_y;
+extern std::atomic<uint32_t> g_mouse_buttons;
+extern std::atomic<uint32_t> g_key_slot;
+extern uint32_t g_cursor_visible;
+extern uint32_t g_cursor_hidden_for_drawing;
+
+// The menu strip that mouse_left_pressed runs when the right button is held alone; installed by
+// the toolkit when the game sets its menu strip. Null runs nothing.
+extern void (*g_menu_run_hook)();
+
+// Window thread.
+int32_t mouse_set_position(uint32_t x, uint32_t y);
+int32_t mouse_left_down(uint32_t x, uint32_t y);
+int32_t mouse_right_down(uint32_t x, uint32_t y);
+int32_t mouse_left_up();
+int32_t mouse_right_up();
+uint32_t screen_take_changed_flag();
+int32_t key_slot_store(uint32_t key);
+
+// Game thread.
+int32_t mouse_get_position(int32_t* x, int32_t* y);
+int32_t mouse_left_pressed();
+uint32_t mouse_get_buttons();
+void mouse_set_range(int32_t x_max, int32_t y_max);
+void mouse_show_cursor();
+void mouse_show_cursor_wrapper();
+void mouse_hide_cursor();
+void mouse_guard_area(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+int32_t key_slot_poll();
+uint32_t key_slot_take();
+uint32_t key_slot_wait();
+int32_t key_slot_pending();

@@ -1,0 +1,116 @@
+// The About and Instructions boxes, each in a small window of its own over the main window. While
+// one is open the main window keeps presenting the frame but takes no input.
+#include "host/host_texts.h"
+#include "host/sdl_window.h"
+
+namespace {
+
+void paint() {
+    HostDialog& d = g_host.dialog;
+    if (d.renderer == nullptr) return;
+    DialogLayout l = dialog_layout(d.kind);
+    Canvas c{d.pixels.data(), l.width, l.height};
+    paint_dialog(&c, d.kind, &d.state, g_host.picture.empty() ? nullptr : g_host.picture.data());
+    if (d.texture != nullptr) SDL_UpdateTexture(d.texture, nullptr, d.pixels.data(), l.width * 4);
+    SDL_RenderClear(d.renderer);
+    if (d.texture != nullptr) SDL_RenderCopy(d.renderer, d.texture, nullptr, nullptr);
+    SDL_RenderPresent(d.renderer);
+}
+
+void end(int32_t code) {
+    if (code != 0) host_dialog_close();
+}
+
+}  // namespace
+
+void host_dialog_open(DialogKind kind) {
+    if (g_host.dialog.window != nullptr) return;
+    HostDialog& d = g_host.dialog;
+    DialogLayout l = dialog_layout(kind);
+    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+    if (g_host.window != nullptr) {
+        int wx = 0, wy = 0, ww = 0, wh = 0;
+        SDL_GetWindowPosition(g_host.window, &wx, &wy);
+        SDL_GetWindowSize(g_host.window, &ww, &wh);
+        x = wx + (ww - l.width) / 2;
+        y = wy + (wh - l.height) / 2;
+        if (x < 0) x = 0;
+        if (y < 0) y = 0;
+    }
+    const char* title = kind == DIALOG_ABOUT ? g_about_title : g_instructions_title;
+    d = HostDialog{};
+    d.kind = kind;
+    d.window = SDL_CreateWindow(title, x, y, l.width, l.height, SDL_WINDOW_SHOWN);
+    if (d.window == nullptr) return;
+    d.renderer = SDL_CreateRenderer(d.window, -1, 0);
+    if (d.renderer == nullptr) d.renderer = SDL_CreateRenderer(d.window, -1, SDL_RENDERER_SOFTWARE);
+    if (d.renderer != nullptr)
+        d.texture = SDL_CreateTexture(d.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, l.width,
+                                      l.height);
+    d.pixels.assign(static_cast<size_t>(l.width) * static_cast<size_t>(l.height), 0);
+    if (g_host.window != nullptr) SDL_SetWindowModalFor(d.window, g_host.window);
+    SDL_RaiseWindow(d.window);
+    SDL_SetWindowInputFocus(d.window);
+    paint();
+}
+
+void host_dialog_event(const SDL_Event& e) {
+    HostDialog& d = g_host.dialog;
+    if (d.window == nullptr) return;
+    DialogLayout l = dialog_layout(d.kind);
+    uint32_t id = SDL_GetWindowID(d.window);
+    bool repaint = false;
+    int32_t code = 0;
+    switch (e.type) {
+        case SDL_WINDOWEVENT:
+            if (e.window.windowID != id) return;
+            if (e.window.event == SDL_WINDOWEVENT_CLOSE) code = 2;
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED) repaint = true;
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            if (e.button.windowID == id && e.button.button == SDL_BUTTON_LEFT)
+                code = dialog_press(&l, &d.state, e.button.x, e.button.y, &repaint);
+            break;
+        case SDL_MOUSEMOTION:
+            if (e.motion.windowID == id) code = dialog_motion(&l, &d.state, e.motion.x, e.motion.y, &repaint);
+            break;
+        case SDL_MOUSEBUTTONUP:
+            if (e.button.button == SDL_BUTTON_LEFT) {
+                int32_t x = e.button.windowID == id ? e.button.x : -1;
+                code = dialog_release(&l, &d.state, x, e.button.y, &repaint);
+            }
+            break;
+        case SDL_KEYDOWN: {
+            // Keys drive the box whichever window has the keyboard: without a window manager the
+            // focus may stay on the main window.
+            SDL_Keycode k = e.key.keysym.sym;
+            HostKey key = k == SDLK_RETURN || k == SDLK_KP_ENTER ? HOST_KEY_RETURN
+                          : k == SDLK_ESCAPE                     ? HOST_KEY_ESCAPE
+                          : k == SDLK_SPACE                      ? HOST_KEY_SPACE
+                                                                 : HOST_KEY_OTHER;
+            code = dialog_key(key);
+            break;
+        }
+        default: break;
+    }
+    if (code != 0) {
+        end(code);
+        return;
+    }
+    if (repaint) paint();
+}
+
+void host_dialog_close() {
+    HostDialog& d = g_host.dialog;
+    if (d.window == nullptr) return;
+    if (d.texture != nullptr) SDL_DestroyTexture(d.texture);
+    if (d.renderer != nullptr) SDL_DestroyRenderer(d.renderer);
+    SDL_DestroyWindow(d.window);
+    d = HostDialog{};
+    if (g_host.window != nullptr) {
+        // Without a window manager the keyboard focus would stay with the destroyed box.
+        SDL_RaiseWindow(g_host.window);
+        SDL_SetWindowInputFocus(g_host.window);
+    }
+    host_window_present();
+}

@@ -1,0 +1,16 @@
+// The SDL side of the platform seam (platform.h): the real clock and sleeps, the process exit,
+// and the sound voice on one SDL audio device. These are the window host's hooks into it.
+#pragma once
+
+#include <cstdint>
+
+// The window thread calls this once SDL video runs: from then on an exit asked for by the game
+// thread is carried out by the window thread (the game thread posts it and waits).
+void sdl_platform_window_running(uint32_t exit_event_type);
+// Readies the audio subsystem (window thread, before the game starts). Harmless when there is no
+// sound driver: the voice then never opens and the game runs silent.
+void sdl_audio_init();
+// Closes the audio device if one is open (tests use it to flush what the disk driver wrote).
+void sdl_audio_shutdown();
+// Shuts SDL down and ends the process at once, wherever the game thread is. Window thread only.
+[[noreturn]] void sdl_shutdown_and_exit(int32_t status);

@@ -1,0 +1,82 @@
+// The window host on SDL2: one window showing the game's 320 x 200 frame stretched to its client
+// area below a slim menu strip (File > Quit; Help > Instructions..., About...), a 50 ms tick that
+// presents the frame when the game has drawn, the pointer and keys handed to the game's input
+// variables, and the About and Instructions boxes. The window thread is the program's main
+// thread; the game runs on a thread of its own, started once the window exists.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "host/code_page.h"
+#include "host/host_dialogs.h"
+#include "host/menu_bar.h"
+#include "host/view_geometry.h"
+
+struct SdlHostOptions {
+    CodePage code_page;  // typed text is handed to the game in this code page
+    int32_t width;       // initial client size; 0 picks 640 x 400 for the frame plus the strip
+    int32_t height;
+};
+
+struct HostDialog {
+    DialogKind kind;
+    SDL_Window* window;  // null while no box is open
+    SDL_Renderer* renderer;
+    SDL_Texture* texture;
+    DialogState state;
+    std::vector<uint32_t> pixels;
+};
+
+// Window-thread state.
+struct HostWindow {
+    SDL_Window* window;
+    SDL_Renderer* renderer;
+    SDL_Texture* frame_texture;  // 320 x 200
+    SDL_Texture* strip_texture;  // client width x strip height
+    SDL_Texture* list_texture;   // the open drop-down list
+    int32_t strip_texture_width;
+    ClientArea client;  // refreshed on every tick and expose; 0 x 0 until the first
+    CodePage code_page;
+    MenuLayout menu;
+    MenuState menu_state;
+    bool strip_dirty;
+    bool text_alt;      // the last key press had Alt down (its text belongs to the window)
+    bool text_blocked;  // the last key press went to the menu or a box (so does its text)
+    bool game_started;
+    bool quit;  // Quit or the window closed
+    uint32_t exit_event;  // the event by which the game thread asks for the process to end
+    uint32_t next_tick_ms;
+    uint32_t presents;  // frames presented so far
+    uint32_t first_present_ms;
+    HostDialog dialog;
+    std::vector<uint32_t> frame_pixels;  // 320 x 200, converted through the palette
+    std::vector<uint32_t> picture;       // the instructions picture, 360 x 300; empty when missing
+};
+
+extern HostWindow g_host;
+
+// The whole host: opens the window, starts game on its thread and serves the window until it
+// is closed or Quit is chosen, which ends the process. Returns 0 only when no window could be
+// made (then the game never starts).
+int32_t sdl_host_run(void (*game)(), const SdlHostOptions* options);
+
+// The same in steps, for tests.
+int32_t host_window_open(const SdlHostOptions* options);  // 1 when the window exists
+void host_window_start_game(void (*game)());               // once; later calls do nothing
+// Waits up to wait_ms for input, handles it and a due tick; 0 once the window is to end.
+int32_t host_window_pump(uint32_t wait_ms);
+// Reads the front frame and draws frame, strip and open list; present_frame also shows them.
+void host_window_compose();
+void host_window_present();
+void host_window_close();  // destroys the window without ending the process
+
+// Turns the front frame and palette (blue, green, red, 0 per entry) into 0xAARRGGBB pixels.
+void frame_to_argb(const uint8_t* pixels, const uint8_t* palette, uint32_t* out);
+
+// The boxes (sdl_dialog.cpp).
+void host_dialog_open(DialogKind kind);
+void host_dialog_event(const SDL_Event& e);  // input while a box is open
+void host_dialog_close();
