@@ -17,7 +17,8 @@ void paint_palette(uint8_t* palette) {
     for (int32_t k = 1; k < PICTURE_SHOWN_TRIPLES; ++k) {
         int32_t ramp = ((k - 1) / 16) % 14;
         int32_t step = (k - 1) % 16;
-        for (int32_t c = 0; c < 3; ++c) palette[3 * k + c] = static_cast<uint8_t>(hues[ramp][c] * (step + 4) / 19);
+        for (int32_t c = 0; c < 3; ++c)
+            palette[3 * k + c] = static_cast<uint8_t>(hues[ramp][c] * (step + 4) / 19);
     }
 }
 

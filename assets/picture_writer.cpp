@@ -21,7 +21,7 @@ void pack_row(const uint8_t* row, std::vector<uint8_t>* out) {
     int32_t cost[n + 1];
     int32_t take[n + 1];  // pixels covered by the code starting here
     bool repeat[n + 1];
-    int32_t run[n + 1];   // equal pixels from here to the right
+    int32_t run[n + 1];  // equal pixels from here to the right
     cost[n] = 0;
     run[n] = 0;
     for (int32_t i = n - 1; i >= 0; --i) {
@@ -66,13 +66,16 @@ bool verify_packed(const std::vector<uint8_t>& packed, const uint8_t* pixels, st
         const uint8_t* row = pixels + y * PICTURE_IMAGE_WIDTH;
         int32_t x = 0;
         while (x < PICTURE_IMAGE_WIDTH) {
-            if (at >= packed.size()) return *error = "packed data ends inside row " + std::to_string(y), false;
+            if (at >= packed.size())
+                return *error = "packed data ends inside row " + std::to_string(y), false;
             int32_t c = static_cast<int8_t>(packed[at++]);
             int32_t len = c >= 1 ? c + 1 : 1 - c;
             if (c <= 0 && len < kMinRepeat) return *error = "short repeat in row " + std::to_string(y), false;
-            if (x + len > PICTURE_IMAGE_WIDTH) return *error = "run passes the end of row " + std::to_string(y), false;
+            if (x + len > PICTURE_IMAGE_WIDTH)
+                return *error = "run passes the end of row " + std::to_string(y), false;
             size_t data = c >= 1 ? static_cast<size_t>(len) : 1;
-            if (at + data > packed.size()) return *error = "run data missing in row " + std::to_string(y), false;
+            if (at + data > packed.size())
+                return *error = "run data missing in row " + std::to_string(y), false;
             for (int32_t k = 0; k < len; ++k)
                 if (row[x + k] != packed[at + (c >= 1 ? k : 0)])
                     return *error = "packed row " + std::to_string(y) + " differs", false;
@@ -145,7 +148,8 @@ int write_picture_pair(const std::string& dir, const PictureImage* images) {
         put_u32(entry, static_cast<uint32_t>(file.size()));
         put_u16(entry + 4, static_cast<uint32_t>(packed.size()));
         put_u16(entry + 6, in_second ? 1 : 0);
-        std::memcpy(first.data() + kDirectoryBytes + (n - 1) * kPaletteBytes, image.palette, sizeof image.palette);
+        std::memcpy(first.data() + kDirectoryBytes + (n - 1) * kPaletteBytes, image.palette,
+                    sizeof image.palette);
         file.insert(file.end(), packed.begin(), packed.end());
     }
     for (const auto& [name, bytes] : {std::pair{"IB1VGA.DAT", &first}, std::pair{"IB2VGA.DAT", &second}}) {

@@ -30,19 +30,33 @@ void blit_to_screen(const uint8_t* src, int32_t sx, int32_t sy, int32_t dx, int3
     uint8_t* frame = g_screen_buffer;
     for (int32_t i = 0; i < h; ++i) {
         switch (mode) {
-            case BLIT_COPY: span_copy(sx, dx, src, frame, w, sy + i, dy + i); break;
-            case BLIT_OR: span_or(sx, dx, src, frame, w, sy + i, dy + i); break;
-            case BLIT_KEY_0: span_copy_keyed(sx, dx, src, frame, w, sy + i, dy + i, 0); break;
-            case BLIT_KEY_1: span_copy_keyed(sx, dx, src, frame, w, sy + i, dy + i, 1); break;
-            case BLIT_NAND: span_nand(sx, dx, src, frame, w, sy + i, dy + i); break;
-            case BLIT_KEY_32: span_copy_keyed(sx, dx, src, frame, w, sy + i, dy + i, 32); break;
-            default: break;
+            case BLIT_COPY:
+                span_copy(sx, dx, src, frame, w, sy + i, dy + i);
+                break;
+            case BLIT_OR:
+                span_or(sx, dx, src, frame, w, sy + i, dy + i);
+                break;
+            case BLIT_KEY_0:
+                span_copy_keyed(sx, dx, src, frame, w, sy + i, dy + i, 0);
+                break;
+            case BLIT_KEY_1:
+                span_copy_keyed(sx, dx, src, frame, w, sy + i, dy + i, 1);
+                break;
+            case BLIT_NAND:
+                span_nand(sx, dx, src, frame, w, sy + i, dy + i);
+                break;
+            case BLIT_KEY_32:
+                span_copy_keyed(sx, dx, src, frame, w, sy + i, dy + i, 32);
+                break;
+            default:
+                break;
         }
     }
     screen_mark_changed();
 }
 
-void blit_copy_to_screen(const uint8_t* src, int32_t sx, int32_t sy, int32_t dx, int32_t dy, int32_t w, int32_t h) {
+void blit_copy_to_screen(const uint8_t* src, int32_t sx, int32_t sy, int32_t dx, int32_t dy, int32_t w,
+                         int32_t h) {
     blit_to_screen(src, sx, sy, dx, dy, w, h, BLIT_COPY);
 }
 

@@ -17,11 +17,13 @@ uint8_t g_picture_palette[256][3] = {};
 static uint8_t g_palette_staging[PICTURE_PALETTE_BYTES] = {};
 
 static uint32_t read_u32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-           static_cast<uint32_t>(p[3]) << 24;
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
-static uint16_t read_u16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+static uint16_t read_u16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | p[1] << 8);
+}
 
 // Positions a file at offset from its start; false when the offset cannot be reached.
 static bool seek_to(int32_t handle, uint32_t offset) {

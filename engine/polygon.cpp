@@ -61,19 +61,30 @@ void polygon_move_to(int32_t x, int32_t y) {
     g_path_start_y = y;
 }
 
-void polygon_line_to(int32_t x, int32_t y) { append_node(PATH_LINE, x, y); }
+void polygon_line_to(int32_t x, int32_t y) {
+    append_node(PATH_LINE, x, y);
+}
 
-void set_polygon_fill_style(uint32_t style) { g_polygon_fill_style = style; }
+void set_polygon_fill_style(uint32_t style) {
+    g_polygon_fill_style = style;
+}
 
-int32_t polygon_fill_color(int32_t outline, uint32_t colour) { return fill_and_outline(outline, colour, false); }
+int32_t polygon_fill_color(int32_t outline, uint32_t colour) {
+    return fill_and_outline(outline, colour, false);
+}
 
 int32_t polygon_fill_styled(int32_t outline) {
     switch (g_polygon_fill_style) {
-        case FILL_STYLE_LAND: return fill_and_outline(outline, 56, false);
-        case FILL_STYLE_SHOAL: return fill_and_outline(outline, 25, true);
-        case FILL_STYLE_ICE: return fill_and_outline(outline, 27, true);
-        case FILL_STYLE_GREEN: return fill_and_outline(outline, 26, false);
-        default: return fill_and_outline(outline, g_draw_color, false);
+        case FILL_STYLE_LAND:
+            return fill_and_outline(outline, 56, false);
+        case FILL_STYLE_SHOAL:
+            return fill_and_outline(outline, 25, true);
+        case FILL_STYLE_ICE:
+            return fill_and_outline(outline, 27, true);
+        case FILL_STYLE_GREEN:
+            return fill_and_outline(outline, 26, false);
+        default:
+            return fill_and_outline(outline, g_draw_color, false);
     }
 }
 

@@ -16,10 +16,10 @@ struct PathNode {
 
 // Chart styles of polygon_fill_styled (any other style fills solid in the caller's colour).
 enum : uint32_t {
-    FILL_STYLE_LAND = 27,     // colour 56, solid
-    FILL_STYLE_SHOAL = 28,    // colour 25, stippled
-    FILL_STYLE_ICE = 29,      // colour 27, stippled
-    FILL_STYLE_GREEN = 30,    // colour 26, solid
+    FILL_STYLE_LAND = 27,   // colour 56, solid
+    FILL_STYLE_SHOAL = 28,  // colour 25, stippled
+    FILL_STYLE_ICE = 29,    // colour 27, stippled
+    FILL_STYLE_GREEN = 30,  // colour 26, solid
 };
 
 extern PathNode* g_path_head;

@@ -16,7 +16,8 @@ bool edge_crossing(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t r, in
         return true;
     }
     // 64-bit so that points far outside the screen cannot overflow the product.
-    int64_t t = 10 * (static_cast<int64_t>(r) - y0) * (static_cast<int64_t>(x1) - x0) / (static_cast<int64_t>(y1) - y0);
+    int64_t t = 10 * (static_cast<int64_t>(r) - y0) * (static_cast<int64_t>(x1) - x0) /
+                (static_cast<int64_t>(y1) - y0);
     int64_t pos = x0 + (t >= 0 ? (t + 5) / 10 : (t - 5) / 10);
     pos = std::clamp<int64_t>(pos, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
     *x = static_cast<int32_t>(pos);

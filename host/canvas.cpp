@@ -1,5 +1,7 @@
 #include "host/canvas.h"
 
+#include <cstddef>
+
 #include "assets/font_art.h"
 
 namespace {

@@ -75,25 +75,12 @@ void gadget_remove_all() {
     g_gadget_list = nullptr;
 }
 
-static void draw_render(const Gadget* g, const void* render, int32_t x, int32_t y) {
-    if (render == nullptr) return;
-    if (g->flags & GADGET_IMAGE_RENDERS) {
-        draw_image_list(static_cast<const GadgetImage*>(render), x, y);
-    } else {
-        draw_border_list(static_cast<const GadgetBorder*>(render), x, y);
-    }
-}
-
-void gadget_draw_render(const Gadget* g, bool selected) {
-    draw_render(g, selected ? g->select_render : g->render, g->left, g->top);
-}
-
 void gadgets_refresh() {
     for (Gadget* g = g_gadget_list; g != nullptr; g = g->next) {
         if (g->type == GADGET_SLIDER) {
             slider_draw(g, 2);
         } else {
-            draw_render(g, g->render, g->left, g->top);
+            gadget_draw_render_chain(g, g->render, g->left, g->top);
         }
         if (g->text != nullptr) draw_text_items(g->text, g->left, g->top);
         if (EntryFieldInfo* info = gadget_entry_info(g)) {

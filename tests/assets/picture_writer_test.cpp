@@ -1,3 +1,5 @@
+#include "assets/picture_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "assets/picture_placeholders.h"
-#include "assets/picture_writer.h"
 #include "engine/picture.h"
 #include "engine/picture_decode.h"
 #include "tests/harness/harness.h"
@@ -44,7 +45,9 @@ CodeWalk walk(const Bytes& packed) {
 
 using Painter = void (*)(uint8_t* pixels);
 
-uint32_t next_noise(uint32_t* s) { return *s = *s * 1664525u + 1013904223u; }
+uint32_t next_noise(uint32_t* s) {
+    return *s = *s * 1664525u + 1013904223u;
+}
 
 TEST(PictureWriterTest, PacksEveryPatternWithinTheFormat) {
     struct Case {
@@ -53,21 +56,43 @@ TEST(PictureWriterTest, PacksEveryPatternWithinTheFormat) {
         size_t max_size;
     } cases[] = {
         {"flat", [](uint8_t* p) { std::memset(p, 40, 64000); }, 200 * 6},
-        {"no two neighbours equal", [](uint8_t* p) { for (int32_t i = 0; i < 64000; ++i) p[i] = static_cast<uint8_t>(i % 7 + 1); }, 200 * 323},
-        {"pairs", [](uint8_t* p) { for (int32_t i = 0; i < 64000; ++i) p[i] = static_cast<uint8_t>(i / 2 % 3); }, 200 * 323},
-        {"two equal and one other", [](uint8_t* p) { for (int32_t i = 0; i < 64000; ++i) p[i] = static_cast<uint8_t>(i % 3 == 2 ? 9 : 4); }, 200 * 323},
-        {"a lone pixel between long runs", [](uint8_t* p) {
+        {"no two neighbours equal",
+         [](uint8_t* p) {
+             for (int32_t i = 0; i < 64000; ++i) p[i] = static_cast<uint8_t>(i % 7 + 1);
+         },
+         200 * 323},
+        {"pairs",
+         [](uint8_t* p) {
+             for (int32_t i = 0; i < 64000; ++i) p[i] = static_cast<uint8_t>(i / 2 % 3);
+         },
+         200 * 323},
+        {"two equal and one other",
+         [](uint8_t* p) {
+             for (int32_t i = 0; i < 64000; ++i) p[i] = static_cast<uint8_t>(i % 3 == 2 ? 9 : 4);
+         },
+         200 * 323},
+        {"a lone pixel between long runs",
+         [](uint8_t* p) {
              std::memset(p, 50, 64000);
              for (int32_t y = 0; y < 200; ++y) p[y * 320 + 160] = 51;
-         }, 200 * 11},  // 129 + 30 repeated, literal of the last one and the lone pixel, 129 + 30
-        {"runs of three", [](uint8_t* p) { for (int32_t i = 0; i < 64000; ++i) p[i] = static_cast<uint8_t>(i / 3 % 5); }, 200 * 230},
-        {"noise", [](uint8_t* p) {
+         },
+         200 * 11},  // 129 + 30 repeated, literal of the last one and the lone pixel, 129 + 30
+        {"runs of three",
+         [](uint8_t* p) {
+             for (int32_t i = 0; i < 64000; ++i) p[i] = static_cast<uint8_t>(i / 3 % 5);
+         },
+         200 * 230},
+        {"noise",
+         [](uint8_t* p) {
              uint32_t s = 7;
              for (int32_t i = 0; i < 64000; ++i) p[i] = static_cast<uint8_t>(next_noise(&s) >> 24);
-         }, 200 * 323},
-        {"a run across the row's end", [](uint8_t* p) {
+         },
+         200 * 323},
+        {"a run across the row's end",
+         [](uint8_t* p) {
              for (int32_t i = 0; i < 64000; ++i) p[i] = static_cast<uint8_t>((i + 100) / 400 % 2);
-         }, 200 * 323},
+         },
+         200 * 323},
     };
     auto pixels = std::make_unique<uint8_t[]>(64000);
     for (const Case& c : cases) {
@@ -81,7 +106,8 @@ TEST(PictureWriterTest, PacksEveryPatternWithinTheFormat) {
         EXPECT_FALSE(w.short_repeat) << c.name;
         EXPECT_EQ(w.used, packed.size()) << c.name;
         Bytes out(64000, 0xEE);
-        EXPECT_EQ(picture_decode(packed.data(), static_cast<uint32_t>(packed.size()), out.data()), 64000) << c.name;
+        EXPECT_EQ(picture_decode(packed.data(), static_cast<uint32_t>(packed.size()), out.data()), 64000)
+            << c.name;
         EXPECT_EQ(out, Bytes(pixels.get(), pixels.get() + 64000)) << c.name;
     }
 }
@@ -93,11 +119,9 @@ TEST(PictureWriterTest, RefusesPalettesTheGameWouldNotLoadWhole) {
         uint8_t value;
         bool ok;
     } cases[] = {
-        {"all zero", -1, 0, false},
-        {"only byte 32 set", 32, 5, false},  // colours 32..63 would keep the earlier picture's values
-        {"byte 31 set", 31, 1, true},
-        {"byte 0 set", 0, 63, true},
-        {"a value above 63", 0, 64, false},
+        {"all zero", -1, 0, false},   {"only byte 32 set", 32, 5, false},  // colours 32..63 would keep the
+                                                                           // earlier picture's values
+        {"byte 31 set", 31, 1, true}, {"byte 0 set", 0, 63, true},        {"a value above 63", 0, 64, false},
     };
     for (const Case& c : cases) {
         uint8_t palette[224 * 3] = {};
@@ -109,7 +133,7 @@ TEST(PictureWriterTest, RefusesPalettesTheGameWouldNotLoadWhole) {
 }
 
 class PictureRoundTripTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { picture_files_close(); }
     // Loads all 45 pictures back and compares pixels and palettes with the images.
     static void expect_pictures(const std::vector<PictureImage>& images) {
@@ -120,7 +144,8 @@ protected:
             const PictureImage& image = images[n - 1];
             EXPECT_EQ(buffer, Bytes(image.pixels, image.pixels + 64000)) << "picture " << n;
             const uint8_t* palette = &g_picture_palette[0][0];
-            EXPECT_EQ(Bytes(palette, palette + 672), Bytes(image.palette, image.palette + 672)) << "picture " << n;
+            EXPECT_EQ(Bytes(palette, palette + 672), Bytes(image.palette, image.palette + 672))
+                << "picture " << n;
             EXPECT_EQ(Bytes(palette + 672, palette + 768), Bytes(96, 0)) << "picture " << n;
         }
     }
@@ -136,7 +161,8 @@ TEST_F(PictureRoundTripTest, WrittenFilesLoadBackAsPainted) {
             uint32_t r = next_noise(&s) >> 24;
             image.pixels[i] = static_cast<uint8_t>(n % 3 == 0 ? r : n % 3 == 1 ? (i / 37 + n) % 256 : n);
         }
-        for (int32_t i = 0; i < 672; ++i) image.palette[i] = static_cast<uint8_t>((next_noise(&s) >> 20) % 64);
+        for (int32_t i = 0; i < 672; ++i)
+            image.palette[i] = static_cast<uint8_t>((next_noise(&s) >> 20) % 64);
         image.palette[5] = static_cast<uint8_t>(n);  // never all zero at the start
     }
     std::filesystem::create_directory("roundtrip");

@@ -14,11 +14,15 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-uint8_t source_value(int32_t x, int32_t y) { return static_cast<uint8_t>(x * 7 + y * 3); }
-uint8_t frame_value(int32_t x, int32_t y) { return static_cast<uint8_t>(x + 5 * y + 1); }
+uint8_t source_value(int32_t x, int32_t y) {
+    return static_cast<uint8_t>(x * 7 + y * 3);
+}
+uint8_t frame_value(int32_t x, int32_t y) {
+    return static_cast<uint8_t>(x + 5 * y + 1);
+}
 
 class BlitTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         harness_start_engine();
         src.resize(64000);
@@ -40,11 +44,11 @@ TEST_F(BlitTest, CopiesAreClippedToTheFrame) {
         bool draws;
     } cases[] = {
         {5, 6, 40, 50, 30, 20, true},
-        {20, 0, -10, 0, 30, 5, true},     // source columns 30..49 at frame columns 0..19
-        {0, 0, 310, 0, 30, 5, true},      // 10 columns
+        {20, 0, -10, 0, 30, 5, true},  // source columns 30..49 at frame columns 0..19
+        {0, 0, 310, 0, 30, 5, true},   // 10 columns
         {0, 20, 0, -7, 4, 10, true},
         {0, 0, 0, 195, 4, 10, true},
-        {0, 0, -30, 0, 30, 5, false},     // ends at column -1
+        {0, 0, -30, 0, 30, 5, false},  // ends at column -1
         {0, 0, 320, 0, 30, 5, false},
         {0, 0, 0, -10, 30, 10, false},
         {0, 0, 0, 200, 30, 10, false},
@@ -89,7 +93,8 @@ TEST_F(BlitTest, ModesCombineSourceAndFrame) {
         std::memcpy(g_screen_buffer + 100 * 320 + 200, d_row, n);
         blit_to_screen(src.data(), 10, 3, 200, 100, n, 1, c.mode);
         for (int32_t i = 0; i < n; ++i)
-            EXPECT_EQ(frame(200 + i, 100), c.result(d_row[i], s_row[i])) << "mode " << c.mode << " pixel " << i;
+            EXPECT_EQ(frame(200 + i, 100), c.result(d_row[i], s_row[i]))
+                << "mode " << c.mode << " pixel " << i;
     }
 }
 
@@ -122,14 +127,15 @@ TEST_F(BlitTest, MaskCopyMarksTheKeyWith0AndAllElseWith15) {
         b[21 * 320 + 11] = c.pixels[3];
         b[150 * 320 + 102] = 77;
         make_mask_copy(c.buffer, 10, 20, 100, 150, 2, 2, c.key);
-        const uint8_t got[4] = {b[150 * 320 + 100], b[150 * 320 + 101], b[151 * 320 + 100], b[151 * 320 + 101]};
+        const uint8_t got[4] = {b[150 * 320 + 100], b[150 * 320 + 101], b[151 * 320 + 100],
+                                b[151 * 320 + 101]};
         for (int32_t i = 0; i < 4; ++i) EXPECT_EQ(got[i], c.mask[i]) << "key " << c.key << " pixel " << i;
         EXPECT_EQ(b[150 * 320 + 102], 77) << "outside the rectangle";
     }
 }
 
 class PaletteCycleTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         harness_start_engine();
         for (int32_t k = 0; k < 256; ++k) {
@@ -166,8 +172,8 @@ TEST_F(PaletteCycleTest, RotatesWithinTheCyclingRangeOnly) {
         {7, 5, 1, {{7, 11}, {8, 7}, {9, 8}, {10, 9}, {11, 10}}, true},
         {1, 6, 0, {{1, 6}, {2, 1}, {3, 2}, {4, 3}, {5, 4}, {6, 5}}, false},
         {30, 2, 1, {{30, 31}, {31, 30}}, true},
-        {0, 0, 1, {}, true},   // upload only
-        {31, 1, 1, {}, true},  // one triple does not move
+        {0, 0, 1, {}, true},    // upload only
+        {31, 1, 1, {}, true},   // one triple does not move
         {30, 4, 1, {}, false},  // reaches past triple 31: nothing at all
         {32, 1, 1, {}, false},
         {-1, 3, 1, {}, false},

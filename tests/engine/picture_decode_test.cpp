@@ -1,9 +1,10 @@
+#include "engine/picture_decode.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "engine/picture_decode.h"
 #include "host/platform.h"
 #include "tests/harness/harness.h"
 
@@ -11,7 +12,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes repeat(int32_t count, uint8_t value) { return {static_cast<uint8_t>(static_cast<int8_t>(1 - count)), value}; }
+Bytes repeat(int32_t count, uint8_t value) {
+    return {static_cast<uint8_t>(static_cast<int8_t>(1 - count)), value};
+}
 
 Bytes operator+(Bytes a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -19,7 +22,9 @@ Bytes operator+(Bytes a, const Bytes& b) {
 }
 
 // One row of 320 pixels of one value in three repeat codes.
-Bytes flat_row(uint8_t value) { return repeat(128, value) + repeat(128, value) + repeat(64, value); }
+Bytes flat_row(uint8_t value) {
+    return repeat(128, value) + repeat(128, value) + repeat(64, value);
+}
 
 constexpr uint8_t kUntouched = 0xEE;
 
@@ -109,12 +114,14 @@ TEST(PictureDecodeTest, CutOrOverlongDataStopsAtTheLastWholeCode) {
         {"repeat without its byte", {0xFE, 7, 0xFE}, 3},
         {"code byte alone", {0x05}, 0},
         {"rows cut after two", two_rows, 640},
-        {"literal of 128 that would pass the end", [] {
+        {"literal of 128 that would pass the end",
+         [] {
              Bytes p;
              for (int32_t y = 0; y < PICTURE_ROWS - 1; ++y) p = p + flat_row(1);
              p = p + repeat(129, 1) + repeat(129, 1) + repeat(60, 1);  // 318 pixels: two short of the end
              return p + Bytes{0x7F} + Bytes(128, 2);
-         }(), PICTURE_BYTES - 2},
+         }(),
+         PICTURE_BYTES - 2},
     };
     for (const Case& c : cases) {
         for (const Decoded& d : {decode_memory(c.packed), decode_file(c.packed)}) {

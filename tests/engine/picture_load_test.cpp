@@ -32,7 +32,9 @@ struct PictureFiles {
         entry(n, static_cast<uint32_t>(f.size()), static_cast<uint32_t>(packed.size()), file);
         f.insert(f.end(), packed.begin(), packed.end());
     }
-    void palette(int32_t n, const Bytes& rgb) { std::memcpy(first.data() + 360 + (n - 1) * 768, rgb.data(), 768); }
+    void palette(int32_t n, const Bytes& rgb) {
+        std::memcpy(first.data() + 360 + (n - 1) * 768, rgb.data(), 768);
+    }
     void write() const {
         harness_write_file("pt1.dat", std::string(first.begin(), first.end()));
         harness_write_file("pt2.dat", std::string(second.begin(), second.end()));
@@ -54,7 +56,7 @@ Bytes palette_of(uint8_t seed) {
 }
 
 class PictureLoadTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         harness_start_engine();
         std::memset(g_picture_palette, 0, sizeof g_picture_palette);
@@ -132,11 +134,11 @@ TEST_F(PictureLoadTest, EntriesBeyondTheFileDecodeOnlyWhatIsThere) {
     PictureFiles files;
     files.image(1, flat_picture(7), 0);
     uint32_t end = static_cast<uint32_t>(files.first.size());
-    files.entry(2, end + 5000, 1200, 0);       // starts beyond the end
-    files.entry(3, end - 600, 1200, 0);        // the last 600 bytes of picture 1: 100 rows of it
-    files.entry(4, 0x80000010u, 1200, 0);      // an offset no seek reaches
-    files.entry(5, 0, 1200, 1);                // in a second file that is empty
-    files.entry(6, 360, 65535, 0);             // palette bytes read as codes, cut by the file's end
+    files.entry(2, end + 5000, 1200, 0);   // starts beyond the end
+    files.entry(3, end - 600, 1200, 0);    // the last 600 bytes of picture 1: 100 rows of it
+    files.entry(4, 0x80000010u, 1200, 0);  // an offset no seek reaches
+    files.entry(5, 0, 1200, 1);            // in a second file that is empty
+    files.entry(6, 360, 65535, 0);         // palette bytes read as codes, cut by the file's end
     files.palette(2, palette_of(4));
     open(files);
 

@@ -19,7 +19,7 @@ using Path = std::vector<std::pair<int32_t, int32_t>>;
 using Runs = std::vector<std::pair<int32_t, std::pair<int32_t, int32_t>>>;
 
 class PolygonTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         harness_start_engine();
         while (g_path_head != nullptr) polygon_fill_color(0, 0);
@@ -63,21 +63,21 @@ TEST_F(PolygonTest, EdgeCoverageAndTwoStepRounding) {
         bool covers;
         int32_t x;
     } cases[] = {
-        {0, 0, 3, 10, 0, false, 0},   // the upper end's row is excluded
-        {0, 0, 3, 10, 10, true, 3},   // the lower end's row included
-        {3, 10, 0, 0, 0, false, 0},   // the same, edge walked upward
+        {0, 0, 3, 10, 0, false, 0},  // the upper end's row is excluded
+        {0, 0, 3, 10, 10, true, 3},  // the lower end's row included
+        {3, 10, 0, 0, 0, false, 0},  // the same, edge walked upward
         {3, 10, 0, 0, 10, true, 3},
         {0, 0, 3, 10, 11, false, 0},
-        {0, 0, 3, 10, 1, true, 0},    // 0.3
-        {0, 0, 3, 10, 2, true, 1},    // 0.6
-        {0, 0, 3, 10, 5, true, 2},    // 1.5: halves away from zero
-        {0, 0, -3, 10, 5, true, -2},  // -1.5
-        {0, 0, -3, 10, 1, true, 0},   // -0.3
-        {0, 0, -3, 10, 2, true, -1},  // -0.6
-        {0, 0, 1, 3, 1, true, 0},     // 0.333 -> tenths 3 -> 0
-        {0, 0, 2, 3, 1, true, 1},     // 0.666 -> tenths 6 -> 1
-        {10, 0, 10, 50, 20, true, 10},  // vertical
-        {0, 5, 90, 5, 5, false, 0},     // horizontal: no row at all
+        {0, 0, 3, 10, 1, true, 0},                    // 0.3
+        {0, 0, 3, 10, 2, true, 1},                    // 0.6
+        {0, 0, 3, 10, 5, true, 2},                    // 1.5: halves away from zero
+        {0, 0, -3, 10, 5, true, -2},                  // -1.5
+        {0, 0, -3, 10, 1, true, 0},                   // -0.3
+        {0, 0, -3, 10, 2, true, -1},                  // -0.6
+        {0, 0, 1, 3, 1, true, 0},                     // 0.333 -> tenths 3 -> 0
+        {0, 0, 2, 3, 1, true, 1},                     // 0.666 -> tenths 6 -> 1
+        {10, 0, 10, 50, 20, true, 10},                // vertical
+        {0, 5, 90, 5, 5, false, 0},                   // horizontal: no row at all
         {-2000000000, 0, 2000000000, 4, 2, true, 0},  // far outside the screen, no overflow
     };
     for (const Case& c : cases) {
@@ -96,7 +96,9 @@ TEST_F(PolygonTest, TriangleAndRectangleCoverTheirRows) {
         Path path;
         Runs expect;
     } cases[] = {
-        {"triangle", {{10, 10}, {20, 20}, {0, 20}}, [] {
+        {"triangle",
+         {{10, 10}, {20, 20}, {0, 20}},
+         [] {
              Runs r;
              for (int32_t y = 11; y <= 20; ++y) r.push_back({y, {20 - y, y}});
              return r;
@@ -114,7 +116,7 @@ TEST_F(PolygonTest, TriangleAndRectangleCoverTheirRows) {
 
 TEST_F(PolygonTest, ContoursMakeHolesAndTheJumpBetweenThemIsNoEdge) {
     contour({{0, 0}, {20, 0}, {20, 20}, {0, 20}});
-    contour({{5, 5}, {15, 5}, {15, 15}, {5, 15}});  // inside: a hole
+    contour({{5, 5}, {15, 5}, {15, 15}, {5, 15}});      // inside: a hole
     contour({{50, 30}, {60, 30}, {60, 40}, {50, 40}});  // apart, reached by a jump
     polygon_fill_color(0, 9);
     Runs expect = rect_runs(0, 20, 1, 5);
@@ -131,14 +133,12 @@ TEST_F(PolygonTest, ContoursMakeHolesAndTheJumpBetweenThemIsNoEdge) {
 
 TEST_F(PolygonTest, FillsAreClippedToTheScreenSolidAndStippled) {
     struct Case {
-        int32_t x0, y0, x1, y1;  // rectangle corners
+        int32_t x0, y0, x1, y1;      // rectangle corners
         int32_t cx0, cy0, cx1, cy1;  // the pixels expected, or cx0 > cx1 for none
     } cases[] = {
-        {-50, -50, 400, 300, 0, 0, 319, 199},
-        {-30, 10, -5, 40, 1, 0, 0, 0},     // wholly left of the screen
-        {330, 10, 400, 40, 1, 0, 0, 0},    // wholly right
-        {-7, 190, 5, 260, 0, 191, 5, 199},
-        {300, -20, 319, -1, 1, 0, 0, 0},   // above
+        {-50, -50, 400, 300, 0, 0, 319, 199}, {-30, 10, -5, 40, 1, 0, 0, 0},    // wholly left of the screen
+        {330, 10, 400, 40, 1, 0, 0, 0},                                         // wholly right
+        {-7, 190, 5, 260, 0, 191, 5, 199},    {300, -20, 319, -1, 1, 0, 0, 0},  // above
         {310, -1, 330, 0, 310, 0, 319, 0},  // the row just below an upper end at -1
     };
     for (bool stippled : {false, true}) {
@@ -167,7 +167,8 @@ TEST_F(PolygonTest, ChartStylesPickColourAndStipple) {
         uint32_t style;
         uint8_t colour;
         bool stippled;
-    } cases[] = {{27, 56, false}, {28, 25, true}, {29, 27, true}, {30, 26, false}, {1, 14, false}, {31, 14, false}};
+    } cases[] = {{27, 56, false}, {28, 25, true}, {29, 27, true},
+                 {30, 26, false}, {1, 14, false}, {31, 14, false}};
     for (const Case& c : cases) {
         SetUp();
         g_draw_color = 14;

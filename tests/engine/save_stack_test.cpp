@@ -1,3 +1,5 @@
+#include "engine/save_stack.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,7 +8,6 @@
 
 #include "engine/frame.h"
 #include "engine/input.h"
-#include "engine/save_stack.h"
 #include "tests/harness/harness.h"
 
 namespace {
@@ -19,12 +20,13 @@ struct Area {
 };
 
 class SaveStackTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         harness_start_engine();
         screen_area_files_delete();
         g_area_saved = 0;
-        for (int32_t i = 0; i < SCREEN_BYTES; ++i) g_screen_buffer[i] = static_cast<uint8_t>(i * 13 + i / 320);
+        for (int32_t i = 0; i < SCREEN_BYTES; ++i)
+            g_screen_buffer[i] = static_cast<uint8_t>(i * 13 + i / 320);
     }
     void TearDown() override { screen_area_files_delete(); }
     static Bytes frame() { return Bytes(g_screen_buffer, g_screen_buffer + SCREEN_BYTES); }
@@ -42,7 +44,8 @@ TEST_F(SaveStackTest, CornersInAnyOrderSaveTheSameRows) {
         ASSERT_EQ(file.size(), 114u) << "rows 2..20, six bytes each";
         std::string expect;
         for (int32_t y = 2; y <= 20; ++y)
-            for (int32_t x = 5; x <= 10; ++x) expect += static_cast<char>(g_screen_buffer[y * SCREEN_WIDTH + x]);
+            for (int32_t x = 5; x <= 10; ++x)
+                expect += static_cast<char>(g_screen_buffer[y * SCREEN_WIDTH + x]);
         EXPECT_EQ(file, expect);
         EXPECT_EQ(g_save_corners[0][0], 5);
         EXPECT_EQ(g_save_corners[3][0], 20);
@@ -63,7 +66,8 @@ TEST_F(SaveStackTest, PopPutsTheAreaBackAndRemovesItsFile) {
 }
 
 TEST_F(SaveStackTest, FiveNestedLevelsComeBackInReverseOrder) {
-    const Area areas[5] = {{0, 0, 319, 16}, {20, 17, 120, 90}, {3, 9, 316, 117}, {50, 60, 60, 70}, {0, 150, 10, 199}};
+    const Area areas[5] = {
+        {0, 0, 319, 16}, {20, 17, 120, 90}, {3, 9, 316, 117}, {50, 60, 60, 70}, {0, 150, 10, 199}};
     const char* names[5] = {"scr001.tmp", "scr002.tmp", "scr003.tmp", "scr004.tmp", "scr005.tmp"};
     std::vector<Bytes> frames;  // the frame before each push
     for (int32_t i = 0; i < 5; ++i) {
