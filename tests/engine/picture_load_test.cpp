@@ -170,7 +170,8 @@ TEST_F(PictureLoadTest, ATruncatedFirstFileKeepsTheEarlierPalette) {
     EXPECT_EQ(current_palette(), palette_of(2));
     ASSERT_EQ(picture_load(2, buffer.data()), 0);
     Bytes expect = palette_of(2);
-    std::copy(palette_of(9).begin(), palette_of(9).begin() + 100, expect.begin());
+    Bytes cut = palette_of(9);
+    std::copy(cut.begin(), cut.begin() + 100, expect.begin());
     EXPECT_EQ(current_palette(), expect);
     EXPECT_EQ(buffer, Bytes(64000, 0xEE));
 }
