@@ -95,7 +95,7 @@ bool compose(const FontFace& face, const GlyphCell& base_cell, const GlyphCell& 
     cell_ink_rows(mark, &mark_y0, &mark_y1);
     int32_t top, bottom;
     cell_ink_rows(base, &top, &bottom);
-    if (mark_y0 < top) {
+    if (mark_y0 < face.baseline) {
         int32_t lowest_top = mark_y1 + (capital ? face.accent_gap : 0);
         while (top < lowest_top && top < face.baseline) {
             squeeze_one_row(&base, top, face.baseline);

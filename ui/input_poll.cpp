@@ -25,10 +25,10 @@ bool in_letters(int8_t key, const char* letters) {
     return false;
 }
 
-// The key of the last poll, compared as a signed byte, so codes 128..255 match nothing.
-void map_key() {
-    auto key = static_cast<int8_t>(g_last_key);
-    const LanguageSettings& settings = lang_settings();
+}  // namespace
+
+void input_poll_map_key(uint8_t last_key, const LanguageSettings& settings) {
+    auto key = static_cast<int8_t>(last_key);
     if (key == 13 || key == 'o' || key == 'j' || key == 's' || key == 'y' || in_letters(key, settings.extra_yes)) {
         g_command = 1;
     } else if (key == 'c' || key == 'n' || key == 27 || in_letters(key, settings.extra_no)) {
@@ -42,7 +42,7 @@ void map_key() {
     } else if (key == 'Q') {
         g_project_command = PROJECT_QUIT;
     } else {
-        g_key_code = g_last_key;
+        g_key_code = last_key;
         if (key == 'A') {
             g_project_command = PROJECT_ABOUT;
         } else if (key == 'L') {
@@ -56,6 +56,8 @@ void map_key() {
         }
     }
 }
+
+namespace {
 
 void map_menu_choice() {
     switch (g_pending_menu_choice) {
@@ -95,7 +97,7 @@ void input_poll() {
     } else if (event_class == GADGET_EVENT_DOWN) {
         g_click_pressed = 1;
     } else if (event_class == GADGET_EVENT_KEY) {
-        map_key();
+        input_poll_map_key(g_last_key, lang_settings());
     }
     map_menu_choice();
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "lang/lang.h"
+
 // Project commands for the main procedure.
 enum : int32_t {
     PROJECT_NONE = 0,
@@ -28,3 +30,6 @@ extern int32_t g_click_pressed;     // a press or release of this poll that gave
 extern int32_t g_click_released;
 
 void input_poll();
+// The key mapping of the poll: the key (compared as a signed byte, so codes 128..255 match nothing)
+// gives a command word, a project command or the key code; the build's settings add yes/no letters.
+void input_poll_map_key(uint8_t key, const LanguageSettings& settings);

@@ -119,9 +119,12 @@ TEST(PictureWriterTest, RefusesPalettesTheGameWouldNotLoadWhole) {
         uint8_t value;
         bool ok;
     } cases[] = {
-        {"all zero", -1, 0, false},   {"only byte 32 set", 32, 5, false},  // colours 32..63 would keep the
-                                                                           // earlier picture's values
-        {"byte 31 set", 31, 1, true}, {"byte 0 set", 0, 63, true},        {"a value above 63", 0, 64, false},
+        {"all zero", -1, 0, false},
+        {"only byte 32 set", 32, 5, false},  // colours 32..63 would keep the
+                                             // earlier picture's values
+        {"byte 31 set", 31, 1, true},
+        {"byte 0 set", 0, 63, true},
+        {"a value above 63", 0, 64, false},
     };
     for (const Case& c : cases) {
         uint8_t palette[224 * 3] = {};
