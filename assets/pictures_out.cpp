@@ -1,12 +1,14 @@
-// The two picture files, with stand-in pictures until the real ones are painted.
+// The two picture files: every picture painted by its group's painter, then packed and written.
 #include <vector>
 
+#include "assets/art.h"
 #include "assets/assets.h"
-#include "assets/picture_placeholders.h"
 #include "assets/picture_writer.h"
 
 int write_picture_files(const std::string& dir) {
     std::vector<PictureImage> images(PICTURE_IMAGE_COUNT);
-    for (int32_t n = 1; n <= PICTURE_IMAGE_COUNT; ++n) paint_placeholder_picture(n, &images[n - 1]);
+    paint_main_pictures(images.data());
+    paint_business_pictures(images.data());
+    paint_voyage_pictures(images.data());
     return write_picture_pair(dir, images.data());
 }
