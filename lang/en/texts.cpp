@@ -1,33 +1,15 @@
-// The English texts, in text_ids.def order.
+// The English texts, in text_ids.def order, one file per area.
 #include "lang/lang.h"
 
 namespace {
 
 constexpr TextEntry kTexts[] = {
-    // ---- engine ----
-    {TXT_FONT_MISSING, "Error: Font SYS8.FNT not found!"},
-    {TXT_NOT_ENOUGH_MEMORY, "Sorry, not enough memory"},
-
-    // ---- ui ----
-    {TXT_OK_CAPTION, "  OK"},
-    {TXT_LETTER_TO_SHIPOWNER, "To shipowner %s:"},
-    {TXT_MENU_PROJECT, "Project"},
-    {TXT_MENU_ABOUT, "About..."},
-    {TXT_MENU_HELP, "Help..."},
-    {TXT_MENU_LOAD, "Load..."},
-    {TXT_MENU_SAVE, "Save..."},
-    {TXT_MENU_SAVE_AS, "Save As..."},
-    {TXT_MENU_QUIT, "Quit"},
-    {TXT_FILE_REQUESTER_DRAWER, "drawer"},
-    {TXT_FILE_REQUESTER_FILE, "file"},
-    {TXT_FILE_REQUESTER_CANCEL, "Cancel"},
-    {TXT_FILE_REQUESTER_OK, "  OK  "},
-
-    // ---- game ----
-
-    // ---- business ----
-
-    // ---- voyage ----
+#include "lang/en/engine.inc"
+#include "lang/en/ui.inc"
+#include "lang/en/game_world.inc"
+#include "lang/en/game_core.inc"
+#include "lang/en/business.inc"
+#include "lang/en/voyage.inc"
 };
 static_assert(text_table_complete(kTexts), "the English table must list every text in order");
 
