@@ -10,12 +10,13 @@
 #include "engine/frame.h"
 #include "engine/input.h"
 #include "tests/engine/font_fixture.h"
+#include "tests/harness/case_name.h"
 #include "tests/harness/harness.h"
 
 namespace {
 
 class FontDraw : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         harness_start_engine();
         font_set_charset(0);
@@ -64,18 +65,21 @@ TEST_P(FontAdvance, MatchesTheGlyphRules) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fixture, FontAdvance,
-    testing::Values(AdvanceCase{"spacing entry", 'A', 4}, AdvanceCase{"spacing 0 is nominal, plus kern", 'B', 7 + 1},
-                    AdvanceCase{"width 0 ignores its kern", 'C', 3},
-                    AdvanceCase{"last glyph: spacing plus kern", 'D', 6 + 2},
-                    AdvanceCase{"above hi: the last glyph", 'Z', 8}, AdvanceCase{"below lo: the last glyph", ' ', 8},
-                    AdvanceCase{"below lo: the last glyph", '0', 8}, AdvanceCase{"below 32", 31, 0},
-                    AdvanceCase{"below 32", 1, 0}, AdvanceCase{"box drawing: table gives 0", 176, 0},
-                    AdvanceCase{"block character: table gives 0", 219, 0},
-                    AdvanceCase{"box drawing: table gives 0", 223, 0},
-                    AdvanceCase{"table gives a Latin-1 code above hi", 132, 8},
-                    AdvanceCase{"table gives 'R'", 158, 8}));
+INSTANTIATE_TEST_SUITE_P(Fixture, FontAdvance,
+                         testing::Values(AdvanceCase{"spacing entry", 'A', 4},
+                                         AdvanceCase{"spacing 0 is nominal, plus kern", 'B', 7 + 1},
+                                         AdvanceCase{"width 0 ignores its kern", 'C', 3},
+                                         AdvanceCase{"last glyph: spacing plus kern", 'D', 6 + 2},
+                                         AdvanceCase{"above hi: the last glyph", 'Z', 8},
+                                         AdvanceCase{"below lo: the last glyph", ' ', 8},
+                                         AdvanceCase{"below lo: the last glyph", '0', 8},
+                                         AdvanceCase{"below 32", 31, 0}, AdvanceCase{"below 32", 1, 0},
+                                         AdvanceCase{"box drawing: table gives 0", 176, 0},
+                                         AdvanceCase{"block character: table gives 0", 219, 0},
+                                         AdvanceCase{"box drawing: table gives 0", 223, 0},
+                                         AdvanceCase{"table gives a Latin-1 code above hi", 132, 8},
+                                         AdvanceCase{"table gives 'R'", 158, 8}),
+                         CaseName());
 
 TEST_F(FontDraw, WithoutSpacingTableEveryGlyphAdvancesByNominalPlusKern) {
     FixtureOptions options;
@@ -119,7 +123,14 @@ TEST_F(FontDraw, TextIsDrawnAtTheSumOfTheAdvancesBefore) {
 }
 
 TEST_F(FontDraw, TextWidthEqualsDrawnWidth) {
-    const char* texts[] = {"", "A", "ABCD", "A\x01" "B", "\xB0\xB1", "Hello, world", "\x84\x94"};
+    const char* texts[] = {"",
+                           "A",
+                           "ABCD",
+                           "A\x01"
+                           "B",
+                           "\xB0\xB1",
+                           "Hello, world",
+                           "\x84\x94"};
     for (const char* text : texts) {
         int32_t width = font_text_width(&font_, text);
         EXPECT_EQ(font_draw_text(&font_, text, 5, 5), width) << text;
@@ -133,9 +144,9 @@ TEST_F(FontDraw, GlyphPixelsOutsideTheScreenAreNotDrawn) {
         int32_t x, y, inside;
     };
     // 'A' has 6 ink pixels: #.# / .#. / ###
-    const Place places[] = {{-1, 0, 4},  {-3, 0, 0},  {318, 0, 4},  {319, 0, 2}, {0, -2, 3},
-                            {0, 198, 3}, {0, 199, 2}, {0, 200, 0},  {-2147483647, 0, 0},
-                            {2147483600, 2147483600, 0}};
+    const Place places[] = {
+        {-1, 0, 4},  {-3, 0, 0},  {318, 0, 4}, {319, 0, 2},         {0, -2, 3},
+        {0, 198, 3}, {0, 199, 2}, {0, 200, 0}, {-2147483647, 0, 0}, {2147483600, 2147483600, 0}};
     for (const Place& p : places) {
         harness_start_engine();
         EXPECT_EQ(font_draw_char(&font_, 'A', p.x, p.y), 4);
@@ -192,7 +203,11 @@ INSTANTIATE_TEST_SUITE_P(
                     CharsetCase{0, 175, 187}, CharsetCase{0, 176, 0}, CharsetCase{2, 223, 0},
                     CharsetCase{0, 224, 97}, CharsetCase{0, 225, 223}, CharsetCase{0, 248, 176},
                     CharsetCase{0, 253, 178}, CharsetCase{0, 255, 0}, CharsetCase{7, 132, 228},
-                    CharsetCase{0xFFFFFFFFu, 142, 196}));
+                    CharsetCase{0xFFFFFFFFu, 142, 196}),
+    [](const testing::TestParamInfo<CharsetCase>& info) {
+        return "mode" + std::to_string(info.param.mode % 100) + "_code" + std::to_string(info.param.code) +
+               "_" + std::to_string(info.index);
+    });
 
 TEST(CharsetTables, DifferOnlyInTheirOwnLetters) {
     for (int32_t i = 0; i < 128; ++i) {

@@ -9,6 +9,7 @@
 #include "engine/font.h"
 #include "engine/frame.h"
 #include "tests/engine/font_fixture.h"
+#include "tests/harness/case_name.h"
 #include "tests/harness/harness.h"
 
 namespace {
@@ -78,7 +79,9 @@ TEST_P(FontLoadFailure, ReturnsZeroWithoutABlock) {
     EXPECT_EQ(font.data, nullptr) << GetParam().what;
 }
 
-std::string truncated(size_t length) { return fixture_font_file().substr(0, length); }
+std::string truncated(size_t length) {
+    return fixture_font_file().substr(0, length);
+}
 
 std::string without_marker() {
     std::string file = fixture_font_file();
@@ -93,7 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
                     BrokenFile{"ends right after the marker", truncated(13)},
                     BrokenFile{"ends inside the disk-font header", truncated(fixture_header_at() - 1)},
                     BrokenFile{"ends inside the font header", truncated(fixture_block_at() - 1)},
-                    BrokenFile{"ends inside the glyph block", truncated(fixture_block_at() + FIXTURE_BLOCK_SIZE - 1)}));
+                    BrokenFile{"ends inside the glyph block",
+                               truncated(fixture_block_at() + FIXTURE_BLOCK_SIZE - 1)}),
+    CaseName());
 
 // A file whose header or tables send the drawing outside the block.
 std::string patched16(size_t at, uint32_t value) {
@@ -125,20 +130,20 @@ const size_t kB = fixture_block_at();
 
 INSTANTIATE_TEST_SUITE_P(
     Corrupted, FontLoadFailure,
-    testing::Values(
-        BrokenFile{"block size smaller than its tables", patched16(kH + 18, 30)},
-        BrokenFile{"strike taller than the block", patched16(kH + 20, 40)},
-        BrokenFile{"strike rows wider than the block", patched16(kH + 38, 20)},
-        BrokenFile{"strike starts past the block", patched32(kH + 34, 110 + 36)},
-        BrokenFile{"location table past the block", patched32(kH + 40, 110 + 30)},
-        BrokenFile{"location table before the block", patched32(kH + 40, 100)},
-        BrokenFile{"spacing table past the block", patched32(kH + 44, 110 + 34)},
-        BrokenFile{"kerning table past the block", patched32(kH + 48, 110 + 31)},
-        BrokenFile{"kerning table far past the block", patched32(kH + 48, 0xFFFFFFF0u)},
-        BrokenFile{"glyph columns past the strike row", patched16(kB + FIXTURE_LOC + 4 * 3, 13)},
-        BrokenFile{"glyph wider than the strike row", patched16(kB + FIXTURE_LOC + 2, 17)},
-        BrokenFile{"lowest code above the highest", lo_above_hi()},
-        BrokenFile{"more glyphs than the tables hold", more_glyphs_than_tables()}));
+    testing::Values(BrokenFile{"block size smaller than its tables", patched16(kH + 18, 30)},
+                    BrokenFile{"strike taller than the block", patched16(kH + 20, 40)},
+                    BrokenFile{"strike rows wider than the block", patched16(kH + 38, 20)},
+                    BrokenFile{"strike starts past the block", patched32(kH + 34, 110 + 36)},
+                    BrokenFile{"location table past the block", patched32(kH + 40, 110 + 30)},
+                    BrokenFile{"location table before the block", patched32(kH + 40, 100)},
+                    BrokenFile{"spacing table past the block", patched32(kH + 44, 110 + 34)},
+                    BrokenFile{"kerning table past the block", patched32(kH + 48, 110 + 31)},
+                    BrokenFile{"kerning table far past the block", patched32(kH + 48, 0xFFFFFFF0u)},
+                    BrokenFile{"glyph columns past the strike row", patched16(kB + FIXTURE_LOC + 4 * 3, 13)},
+                    BrokenFile{"glyph wider than the strike row", patched16(kB + FIXTURE_LOC + 2, 17)},
+                    BrokenFile{"lowest code above the highest", lo_above_hi()},
+                    BrokenFile{"more glyphs than the tables hold", more_glyphs_than_tables()}),
+    CaseName());
 
 TEST(FontLoad, GlyphEndingOnTheLastStrikeColumnIsValid) {
     Font font = {};
