@@ -233,7 +233,7 @@ int32_t dos_findfirst(const char* pattern, uint32_t attrib, DosFind* find) {
     std::string dir = ".";
     if (slash != nullptr) {
         std::string dos_dir(pattern, static_cast<size_t>(slash - pattern));
-        if (dos_dir.empty()) dos_dir = "\\";
+        if (dos_dir.empty()) dos_dir.push_back('\\');  // the root
         if (!resolve(dos_dir.c_str(), &dir)) return -1;
     }
     DIR* d = opendir(dir.c_str());
