@@ -1,5 +1,10 @@
-// Operations of game parts that are not built yet: each does nothing.
+// Stand-ins for game-core operations until they are built.
+#include "game/placeholders.h"
+
+void setup_new_game() {}
+int32_t day_step() { return 0; }
+
 #include "game/game_main.h"
 
-// The game's start-up and main procedure are not built yet: the window shows an empty frame.
+// The start-up is not wired in yet: the window shows an empty frame.
 void game_main() {}

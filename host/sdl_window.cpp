@@ -205,11 +205,6 @@ void handle_event(const SDL_Event& e) {
     }
 }
 
-void tick() {
-    refresh_client();
-    if (screen_take_changed_flag() != 0) host_window_present();
-}
-
 SDL_Texture* make_texture(int32_t w, int32_t h) {
     SDL_Texture* t = SDL_CreateTexture(g_host.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
     if (t != nullptr) SDL_SetTextureBlendMode(t, SDL_BLENDMODE_NONE);
@@ -309,6 +304,13 @@ void host_window_start_game(void (*game)()) {
     std::thread(game_thread_entry).detach();
 }
 
+void host_window_handle(const SDL_Event& e) { handle_event(e); }
+
+void host_window_tick() {
+    refresh_client();
+    if (screen_take_changed_flag() != 0) host_window_present();
+}
+
 int32_t host_window_pump(uint32_t wait_ms) {
     uint32_t now = platform_clock_ms();
     uint32_t until_tick = g_host.next_tick_ms > now ? g_host.next_tick_ms - now : 0;
@@ -320,7 +322,7 @@ int32_t host_window_pump(uint32_t wait_ms) {
     }
     now = platform_clock_ms();
     if (now >= g_host.next_tick_ms) {
-        tick();
+        host_window_tick();
         g_host.next_tick_ms += kTickMs;
         if (g_host.next_tick_ms <= now) g_host.next_tick_ms = now + kTickMs;  // fell behind: skip ticks
     }

@@ -68,6 +68,10 @@ int32_t host_window_open(const SdlHostOptions* options);  // 1 when the window e
 void host_window_start_game(void (*game)());               // once; later calls do nothing
 // Waits up to wait_ms for input, handles it and a due tick; 0 once the window is to end.
 int32_t host_window_pump(uint32_t wait_ms);
+// Handles one event as the pump does (tests feed events through it).
+void host_window_handle(const SDL_Event& e);
+// What the 50 ms tick does: refreshes the client size, presents when the game marked a change.
+void host_window_tick();
 // Reads the front frame and draws frame, strip and open list; present_frame also shows them.
 void host_window_compose();
 void host_window_present();

@@ -11,7 +11,9 @@ bool pointer_in(const Gadget* g, int32_t x, int32_t y) {
     return point_in_rect(x, y, g->left, g->top, g->left + g->width - 1, g->top + g->height - 1) != 0;
 }
 
-int32_t result_for(const Gadget* g) { return g->type == GADGET_ENTRY_FIELD ? 0 : 1; }
+int32_t result_for(const Gadget* g) {
+    return g->type == GADGET_ENTRY_FIELD ? 0 : 1;
+}
 
 int32_t press(int32_t left, int32_t* code, int32_t* event_class) {
     *event_class = GADGET_EVENT_DOWN;
@@ -22,8 +24,8 @@ int32_t press(int32_t left, int32_t* code, int32_t* event_class) {
     Gadget* g = g_gadget_list;
     while (g != nullptr && !pointer_in(g, x, y)) g = g->next;
     if (g == nullptr) return 0;
-    if (g->type == GADGET_SLIDER) {
-        slider_press(g, x, y);
+    if (gadget_slider_info(g) != nullptr) {
+        slider_press(g, x, y);  // a slider's highlight is left alone
     } else {
         gadget_flip_highlight(g);
     }

@@ -21,9 +21,13 @@ void hide_pointer() {
     if (g_cursor_visible != 0) mouse_hide_cursor();
 }
 
-void run_from_left_button_poll() { menu_run(); }
+void run_from_left_button_poll() {
+    menu_run();
+}
 
-bool box_is_end(const MenuTitleBox& b) { return b.x0 == 0 && b.y0 == 0 && b.x1 == 0 && b.y1 == 0; }
+bool box_is_end(const MenuTitleBox& b) {
+    return b.x0 == 0 && b.y0 == 0 && b.x1 == 0 && b.y1 == 0;
+}
 
 }  // namespace
 
@@ -93,7 +97,8 @@ uint32_t menu_strip_track(int32_t x, int32_t y) {
     set_draw_color(3);
     fill_rect(x0, BAR_BOTTOM, x0 + width, bottom);
     set_draw_color(0);
-    for (int32_t k = 0; k < n; ++k) font_draw_text(&g_default_font, title->items[k].text, x0 + 2, 16 + ROW * k);
+    for (int32_t k = 0; k < n; ++k)
+        font_draw_text(&g_default_font, title->items[k].text, x0 + 2, 16 + ROW * k);
 
     auto invert_row = [&](int32_t r) {
         hide_pointer();
@@ -102,13 +107,12 @@ uint32_t menu_strip_track(int32_t x, int32_t y) {
     auto inside_list = [&](int32_t px, int32_t py) {
         return px >= x0 && px <= x0 + width && py >= BAR_BOTTOM && py <= bottom;
     };
+    // The last pointer position decides; until the loop reads one, it is where the title was hit.
     int32_t highlighted = -1;
-    bool read = false;
-    int32_t px = 0;
-    int32_t py = 0;
+    int32_t px = x;
+    int32_t py = y;
     while ((mouse_get_buttons() & MOUSE_RIGHT) == MOUSE_RIGHT) {
         mouse_get_position(&px, &py);
-        read = true;
         if (inside_list(px, py)) {
             int32_t r = (py - BAR_BOTTOM) / ROW;
             if (r >= 0 && r < n && r != highlighted) {
@@ -123,7 +127,7 @@ uint32_t menu_strip_track(int32_t x, int32_t y) {
     }
     if (highlighted >= 0) invert_row(highlighted);
     uint32_t result = 0;
-    if (read && inside_list(px, py)) {
+    if (inside_list(px, py)) {
         int32_t r = (py - BAR_BOTTOM) / ROW;
         if (r >= 0 && r < n) result = title->items[r].value;
     }

@@ -1,0 +1,11 @@
+// Business screens that are not built yet: each does nothing and returns at once.
+#pragma once
+
+#include <cstdint>
+
+void shipowner_office_screen(int32_t player);
+void ships_positions_dialog(int32_t player);
+void possessions_screen(int32_t player, int32_t loaded);
+void ranking_list_screen();
+void property_statistics_screen(int32_t player);
+void enter_shipbroker_building(int32_t player);

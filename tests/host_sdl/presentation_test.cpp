@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "engine/input.h"
+#include "host/sdl_window.h"
+#include "tests/host_sdl/test_frame.h"
+
+namespace {
+
+// Reads back what the window would show, without presenting it.
+std::vector<uint32_t> read_back(int32_t* w, int32_t* h) {
+    host_window_compose();
+    SDL_GetRendererOutputSize(g_host.renderer, w, h);
+    std::vector<uint32_t> pixels(static_cast<size_t>(*w) * static_cast<size_t>(*h));
+    SDL_RenderReadPixels(g_host.renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), *w * 4);
+    return pixels;
+}
+
+TEST(Presentation, EveryPixelCentreAtManyClientSizes) {
+    struct Size {
+        int32_t w, h;  // of the frame area below the strip
+    };
+    const Size sizes[] = {{320, 200}, {640, 400}, {700, 550}, {960, 300}, {641, 401}, {333, 777}};
+    test_frame_publish(-1, -1);
+    for (const Size& s : sizes) {
+        SdlHostOptions options{CODE_PAGE_437, s.w, s.h + MENU_STRIP_HEIGHT};
+        ASSERT_EQ(host_window_open(&options), 1) << SDL_GetError();
+        int32_t w = 0, h = 0;
+        std::vector<uint32_t> pixels = read_back(&w, &h);
+        ASSERT_EQ(w, s.w);
+        ASSERT_EQ(h, s.h + MENU_STRIP_HEIGHT);
+        const uint32_t* frame = pixels.data() + static_cast<size_t>(MENU_STRIP_HEIGHT) * static_cast<size_t>(w);
+        EXPECT_EQ(test_frame_mismatches(frame, w, s.w, s.h, -1, -1), 0) << s.w << " x " << s.h;
+        // The strip is the window's, not the frame's: its right end shows the strip's face colour.
+        EXPECT_EQ(pixels[static_cast<size_t>(5 * w + w - 1)], 0xFFD4D0C8u);
+        host_window_close();
+    }
+}
+
+TEST(Presentation, TickPresentsOnlyChangedFramesAndExposeAlways) {
+    SdlHostOptions options{CODE_PAGE_437, 640, 419};
+    ASSERT_EQ(host_window_open(&options), 1) << SDL_GetError();
+    screen_take_changed_flag();
+    uint32_t before = g_host.presents;
+    host_window_tick();
+    EXPECT_EQ(g_host.presents, before);  // nothing drawn: nothing presented
+    test_frame_publish(10, 10);
+    host_window_tick();
+    EXPECT_EQ(g_host.presents, before + 1);
+    host_window_tick();
+    EXPECT_EQ(g_host.presents, before + 1);
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = SDL_GetWindowID(g_host.window);
+    e.window.event = SDL_WINDOWEVENT_EXPOSED;
+    host_window_handle(e);
+    EXPECT_EQ(g_host.presents, before + 2);
+    int32_t w = 0, h = 0;
+    std::vector<uint32_t> pixels = read_back(&w, &h);
+    EXPECT_EQ(test_frame_mismatches(pixels.data() + MENU_STRIP_HEIGHT * w, w, 640, 400, 10, 10), 0);
+    host_window_close();
+}
+
+// The game thread starts once, draws while the window presents, and ends; the window stays and
+// still presents the last frame.
+std::atomic<int32_t> g_game_runs{0};
+std::atomic<bool> g_game_ended{false};
+
+void drawing_game() {
+    ++g_game_runs;
+    for (int32_t i = 0; i < 40; ++i) {
+        test_frame_publish(i * 7, 100);
+        SDL_Delay(2);
+    }
+    test_frame_publish(50, 60);
+    g_game_ended = true;
+}
+
+TEST(Presentation, GameThreadStartsOnceAndTheWindowOutlivesIt) {
+    g_game_runs = 0;
+    SdlHostOptions options{CODE_PAGE_437, 640, 419};
+    ASSERT_EQ(host_window_open(&options), 1) << SDL_GetError();
+    host_window_start_game(drawing_game);
+    host_window_start_game(drawing_game);
+    uint32_t start = SDL_GetTicks();
+    while (!g_game_ended && SDL_GetTicks() - start < 5000) host_window_pump(10);
+    ASSERT_TRUE(g_game_ended);
+    uint32_t presented = g_host.presents;
+    for (int32_t i = 0; i < 4; ++i) host_window_pump(30);  // ticks pick up the last frame
+    EXPECT_GT(g_host.presents, 1u);
+    EXPECT_LE(g_host.presents, presented + 1);
+    EXPECT_EQ(g_game_runs, 1);
+    int32_t w = 0, h = 0;
+    std::vector<uint32_t> pixels = read_back(&w, &h);
+    EXPECT_EQ(test_frame_mismatches(pixels.data() + MENU_STRIP_HEIGHT * w, w, 640, 400, 50, 60), 0);
+    EXPECT_NE(g_host.window, nullptr);
+    host_window_close();
+}
+
+}  // namespace
