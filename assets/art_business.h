@@ -138,6 +138,22 @@ void biz_plant(PictureImage* image, int32_t cx, int32_t base, int32_t height, ui
 // A framed wall picture of a ship at sea.
 void biz_wall_picture(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t seed);
 
+// A room seen from its open front: the back wall rectangle, the rows the room spans, and the
+// vanishing point (usually the back wall's centre) that the side walls, ceiling and floor run to.
+struct BizRoom {
+    int32_t x0, y0, x1, y1;  // back wall
+    int32_t top, bottom;     // first and last row of the room on screen
+    int32_t vx, vy;
+};
+enum BizRoomPart { BIZ_BACK, BIZ_CEILING, BIZ_RIGHT, BIZ_FLOOR, BIZ_LEFT };
+BizRoomPart biz_room_part(const BizRoom& room, int32_t x, int32_t y);
+// Row of a point at height v (0 ceiling .. 256 floor) on a side wall at screen column x.
+int32_t biz_room_wall_y(const BizRoom& room, int32_t x, int32_t v256);
+// Column where the floor line through (x, y) meets the back wall (for boards and tiles).
+int32_t biz_room_floor_u(const BizRoom& room, int32_t x, int32_t y);
+// Depth of a floor row, 0 at the back wall .. 256 at the front.
+int32_t biz_room_floor_depth(const BizRoom& room, int32_t y);
+
 // The painters of the group, one per picture (or family).
 void paint_biz_bunkering(PictureImage* image);
 void paint_biz_office(int32_t style, PictureImage* image);

@@ -249,8 +249,8 @@ void biz_plant(PictureImage* image, int32_t cx, int32_t base, int32_t height, ui
         int32_t shade = 4 + static_cast<int32_t>((h >> 16) % 8);
         int32_t px = cx, py = top;
         for (int32_t s = 1; s <= len; ++s) {
-            int32_t x = cx + dir * s * s / (len * 12 + 1) + dir / 10;
-            int32_t y = top - s + (std::abs(dir) * s * s) / (len * 60 + 1);
+            int32_t x = cx + dir * s * s / (len * 30 + 1) + dir / 10;
+            int32_t y = top - s + (std::abs(dir) * s * s) / (len * 40 + 1);
             paint_line(image, px, py, x, y, biz_col(BIZ_GREEN, shade + (s > len / 2 ? 2 : 0)));
             if (s % 3 == 0) paint_pixel(image, x + (dir > 0 ? 1 : -1), y, biz_col(BIZ_GREEN, shade - 2));
             px = x;
@@ -272,4 +272,41 @@ void biz_wall_picture(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, i
     paint_polygon(image, hull, 4, biz_col(BIZ_STEEL, 1));
     paint_rect(image, sx - len / 6, hz - 5, sx + len / 8, hz - 3, biz_col(BIZ_STONE, 14));
     paint_rect(image, sx, hz - 8, sx + 1, hz - 5, biz_col(BIZ_RED, 8));
+}
+
+namespace {
+
+int64_t cross(int64_t ax, int64_t ay, int64_t bx, int64_t by) {
+    return ax * by - ay * bx;
+}
+
+}  // namespace
+
+BizRoomPart biz_room_part(const BizRoom& room, int32_t x, int32_t y) {
+    if (x >= room.x0 && x <= room.x1 && y >= room.y0 && y <= room.y1) return BIZ_BACK;
+    int64_t px = x - room.vx, py = y - room.vy;
+    int64_t tlx = room.x0 - room.vx, tly = room.y0 - room.vy, trx = room.x1 - room.vx, try_ = room.y0 - room.vy;
+    int64_t brx = room.x1 - room.vx, bry = room.y1 - room.vy, blx = room.x0 - room.vx, bly = room.y1 - room.vy;
+    if (cross(tlx, tly, px, py) >= 0 && cross(px, py, trx, try_) > 0) return BIZ_CEILING;
+    if (cross(trx, try_, px, py) >= 0 && cross(px, py, brx, bry) > 0) return BIZ_RIGHT;
+    if (cross(brx, bry, px, py) >= 0 && cross(px, py, blx, bly) > 0) return BIZ_FLOOR;
+    return BIZ_LEFT;
+}
+
+int32_t biz_room_wall_y(const BizRoom& room, int32_t x, int32_t v256) {
+    int32_t cx = x < room.vx ? room.x0 : room.x1;
+    int32_t den = cx - room.vx;
+    if (den == 0) den = 1;
+    int32_t top = room.vy + (room.y0 - room.vy) * (x - room.vx) / den;
+    int32_t bottom = room.vy + (room.y1 - room.vy) * (x - room.vx) / den;
+    return top + (bottom - top) * v256 / 256;
+}
+
+int32_t biz_room_floor_u(const BizRoom& room, int32_t x, int32_t y) {
+    int32_t dy = std::max(y - room.vy, 1);
+    return room.vx + (x - room.vx) * (room.y1 - room.vy) / dy;
+}
+
+int32_t biz_room_floor_depth(const BizRoom& room, int32_t y) {
+    return std::clamp((y - room.y1) * 256 / std::max(room.bottom - room.y1, 1), 0, 256);
 }

@@ -8,11 +8,5 @@ void paint_main_screen_pictures(PictureImage* screen, PictureImage* letter) {
     main_screen_palette(letter);
     paint_letter_paper(letter);
 }
-void paint_intro_pictures(PictureImage* background, PictureImage* sprite) {
-    paint_placeholder_picture(10, background);
-    paint_placeholder_picture(35, sprite);
-}
 void paint_captains_picture(PictureImage* image) { paint_placeholder_picture(38, image); }
-void paint_farewell_picture(PictureImage* image) { paint_placeholder_picture(39, image); }
-void paint_chart_desk_picture(PictureImage* image) { paint_placeholder_picture(40, image); }
 void paint_registry_picture(PictureImage* image) { paint_placeholder_picture(41, image); }

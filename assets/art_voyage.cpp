@@ -1,7 +1,8 @@
 // The voyage pictures: incidents, the manoeuvring sheet, port views and the harbour sheet, the
 // gale, the radar console and the sinking scene. images[n - 1] is picture n.
-#include "assets/art.h"
 #include "assets/art_voyage.h"
+
+#include "assets/art.h"
 
 void paint_voyage_pictures(PictureImage* images) {
     paint_rescue_pictures(&images[10], &images[11]);

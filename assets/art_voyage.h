@@ -9,16 +9,16 @@
 
 // One painter per picture (or per group of pictures that share a palette).
 void paint_rescue_pictures(PictureImage* background, PictureImage* frames);  // 11, 12
-void paint_chart_sheet(PictureImage* image);                                   // 13
+void paint_chart_sheet(PictureImage* image);                                 // 13
 // 14, 15, 16 and the harbour sheet 36, all with the harbour palette.
 void paint_harbour_pictures(PictureImage* views14, PictureImage* views15, PictureImage* views16,
                             PictureImage* sheet);
-void paint_epidemic_picture(PictureImage* image);                          // 17
-void paint_rats_picture(PictureImage* image);                              // 18
-void paint_robbery_picture(PictureImage* image);                           // 19
-void paint_unused_picture(PictureImage* image);                            // 20
-void paint_gale_picture(PictureImage* image);                              // 21
-void paint_radar_picture(PictureImage* image);                             // 22
+void paint_epidemic_picture(PictureImage* image);                            // 17
+void paint_rats_picture(PictureImage* image);                                // 18
+void paint_robbery_picture(PictureImage* image);                             // 19
+void paint_unused_picture(PictureImage* image);                              // 20
+void paint_gale_picture(PictureImage* image);                                // 21
+void paint_radar_picture(PictureImage* image);                               // 22
 void paint_sinking_pictures(PictureImage* sheet, PictureImage* background);  // 23, 24
 
 // A small deterministic noise source: the same numbers on every run.

@@ -1,30 +1,32 @@
 // Picture 13: the manoeuvring sprite sheet. Harbour objects seen from above (they stand on the
 // charts' quays, colour 56, and on the sea, interface colour 1) and the hourglass that shows the
 // tick limit. Everything outside the objects is colour 32, the transparent key.
+#include "assets/art_voyage_chart_sheet.h"
+
 #include <algorithm>
+#include <memory>
 
 #include "assets/art_voyage.h"
-#include "assets/art_voyage_chart_sheet.h"
 
 namespace {
 
 constexpr int32_t KEY = 32;
-constexpr int32_t GREY = 33;      // 33..47 concrete and steel greys, dark to light
-constexpr int32_t ROOF = 48;      // 48..55 red roof tiles
-constexpr int32_t QUAY = 56;      // quay and land fill of the harbour charts
-constexpr int32_t ASPHALT = 57;   // 57..63 dark ground
-constexpr int32_t HULL = 64;      // 64..79 hull blues and blacks
-constexpr int32_t GREEN = 80;     // 80..95 foliage
-constexpr int32_t STEEL = 96;     // 96..111 steel blue-grey
-constexpr int32_t RUST = 112;     // 112..127 rust and orange
-constexpr int32_t WOOD = 128;     // 128..143 wood
-constexpr int32_t GLASS = 144;    // 144..159 glass greys and blues
-constexpr int32_t WHITE = 160;    // 160..175 white and ice
-constexpr int32_t BOX = 176;      // 176..191 container colours (pairs dark, light)
-constexpr int32_t SAND = 192;     // 192..207 sand
-constexpr int32_t WATER = 208;    // 208..215 wake and shallow water
-constexpr int32_t YELLOW = 224;   // 224..231 signal yellow
-constexpr int32_t SHADE = 240;    // 240..247 near-black shadows
+constexpr int32_t GREY = 33;     // 33..47 concrete and steel greys, dark to light
+constexpr int32_t ROOF = 48;     // 48..55 red roof tiles
+constexpr int32_t QUAY = 56;     // quay and land fill of the harbour charts
+constexpr int32_t ASPHALT = 57;  // 57..63 dark ground
+constexpr int32_t HULL = 64;     // 64..79 hull blues and blacks
+constexpr int32_t GREEN = 80;    // 80..95 foliage
+constexpr int32_t STEEL = 96;    // 96..111 steel blue-grey
+constexpr int32_t RUST = 112;    // 112..127 rust and orange
+constexpr int32_t WOOD = 128;    // 128..143 wood
+constexpr int32_t GLASS = 144;   // 144..159 glass greys and blues
+constexpr int32_t WHITE = 160;   // 160..175 white and ice
+constexpr int32_t BOX = 176;     // 176..191 container colours (pairs dark, light)
+constexpr int32_t SAND = 192;    // 192..207 sand
+constexpr int32_t WATER = 208;   // 208..215 wake and shallow water
+constexpr int32_t YELLOW = 224;  // 224..231 signal yellow
+constexpr int32_t SHADE = 240;   // 240..247 near-black shadows
 
 void sheet_palette(PictureImage* image) {
     paint_palette_set(image, KEY, 63, 0, 63);
@@ -40,7 +42,7 @@ void sheet_palette(PictureImage* image) {
     voyage_ramp(image, WOOD, 16, 14, 8, 3, 52, 38, 22);
     voyage_ramp(image, GLASS, 16, 20, 28, 34, 56, 62, 63);
     voyage_ramp(image, WHITE, 16, 34, 40, 48, 63, 63, 63);
-    const int32_t boxes[8][3] = {{10, 20, 40}, {40, 10, 8}, {12, 36, 16}, {50, 40, 10},
+    const int32_t boxes[8][3] = {{10, 20, 40}, {40, 10, 8},  {12, 36, 16}, {50, 40, 10},
                                  {40, 22, 8},  {32, 32, 34}, {44, 18, 40}, {12, 36, 40}};
     for (int32_t k = 0; k < 8; ++k) {
         paint_palette_set(image, BOX + 2 * k, boxes[k][0] * 3 / 4, boxes[k][1] * 3 / 4, boxes[k][2] * 3 / 4);
@@ -93,10 +95,18 @@ void ship_top(PictureImage* image, Box b, int32_t dir, bool tanker, bool tug) {
         if (u < 0 || u >= len || v < 0 || v >= beam) return;
         int32_t x, y;
         switch (dir) {
-            case 0: x = b.x0 + u, y = b.y0 + v; break;
-            case 1: x = b.x1 - u, y = b.y0 + v; break;
-            case 2: x = b.x0 + v, y = b.y1 - u; break;
-            default: x = b.x1 - v, y = b.y0 + u; break;
+            case 0:
+                x = b.x0 + u, y = b.y0 + v;
+                break;
+            case 1:
+                x = b.x1 - u, y = b.y0 + v;
+                break;
+            case 2:
+                x = b.x0 + v, y = b.y1 - u;
+                break;
+            default:
+                x = b.x1 - v, y = b.y0 + u;
+                break;
         }
         paint_pixel(image, x, y, c);
     };
@@ -110,9 +120,12 @@ void ship_top(PictureImage* image, Box b, int32_t dir, bool tanker, bool tug) {
         int32_t v0 = (beam - half2) / 2, v1 = beam - 1 - v0;
         for (int32_t v = v0; v <= v1; ++v) {
             int32_t c = hull + 2;
-            if (v == v0 || v == v1) c = hull;                   // hull side
-            else if (v == v0 + 1) c = hull + 4;                 // lit side of the deck edge
-            else c = tug ? RUST + 10 : (tanker ? RUST + 6 : GREY + 7);  // deck
+            if (v == v0 || v == v1)
+                c = hull;  // hull side
+            else if (v == v0 + 1)
+                c = hull + 4;  // lit side of the deck edge
+            else
+                c = tug ? RUST + 10 : (tanker ? RUST + 6 : GREY + 7);  // deck
             put(u, v, c);
         }
     }
@@ -301,8 +314,10 @@ void wagons(PictureImage* image, Box b, bool along_x) {
         Box w = along_x ? Box{b.x0 + s, b.y0, b.x0 + s + 8, b.y1} : Box{b.x0, b.y0 + s, b.x1, b.y0 + s + 8};
         paint_rect(image, w.x0, w.y0, w.x1, w.y1, c + 2);
         paint_frame(image, w.x0, w.y0, w.x1, w.y1, c);
-        if (along_x) paint_rect(image, w.x0 + 1, w.y0 + 1, w.x1 - 1, w.y0 + 1, c + 4);
-        else paint_rect(image, w.x0 + 1, w.y0 + 1, w.x0 + 1, w.y1 - 1, c + 4);
+        if (along_x)
+            paint_rect(image, w.x0 + 1, w.y0 + 1, w.x1 - 1, w.y0 + 1, c + 4);
+        else
+            paint_rect(image, w.x0 + 1, w.y0 + 1, w.x0 + 1, w.y1 - 1, c + 4);
     }
 }
 
@@ -326,85 +341,148 @@ void paint_object(PictureImage* image, const ChartSprite& s, int32_t row) {
     Box b{s.x0, s.y0, s.x1, s.y1};
     uint32_t seed = 977u * static_cast<uint32_t>(row) + 5u;
     switch (s.kind) {
-        case CHART_HOURGLASS: break;  // painted on its own
+        case CHART_HOURGLASS:
+            break;  // painted on its own
         case CHART_SHED_H:
         case CHART_SHED_V:
             paint_rect(image, b.x0 + 1, b.y0 + 1, b.x1, b.y1, SHADE + 2);
             roof(image, Box{b.x0, b.y0, b.x1 - 1, b.y1 - 1}, row % 2 ? STEEL + 3 : GREY + 3, 9,
                  s.kind == CHART_SHED_H);
             break;
-        case CHART_SHIP_R: ship_top(image, b, 0, false, false); break;
-        case CHART_SHIP_L: ship_top(image, b, 1, false, false); break;
-        case CHART_SHIP_U: ship_top(image, b, 2, false, false); break;
-        case CHART_SHIP_D: ship_top(image, b, 3, false, false); break;
-        case CHART_TANKER_R: ship_top(image, b, 0, true, false); break;
-        case CHART_TUG_R: ship_top(image, b, 0, false, true); break;
-        case CHART_TUG_L: ship_top(image, b, 1, false, true); break;
-        case CHART_TUG_U: ship_top(image, b, 2, false, true); break;
-        case CHART_TUG_D: ship_top(image, b, 3, false, true); break;
+        case CHART_SHIP_R:
+            ship_top(image, b, 0, false, false);
+            break;
+        case CHART_SHIP_L:
+            ship_top(image, b, 1, false, false);
+            break;
+        case CHART_SHIP_U:
+            ship_top(image, b, 2, false, false);
+            break;
+        case CHART_SHIP_D:
+            ship_top(image, b, 3, false, false);
+            break;
+        case CHART_TANKER_R:
+            ship_top(image, b, 0, true, false);
+            break;
+        case CHART_TUG_R:
+            ship_top(image, b, 0, false, true);
+            break;
+        case CHART_TUG_L:
+            ship_top(image, b, 1, false, true);
+            break;
+        case CHART_TUG_U:
+            ship_top(image, b, 2, false, true);
+            break;
+        case CHART_TUG_D:
+            ship_top(image, b, 3, false, true);
+            break;
         case CHART_OFFICE:
             house(image, b, ROOF);
             paint_rect(image, b.x1 - 5, b.y0 + 2, b.x1 - 3, b.y0 + 4, WHITE + 14);  // skylight
             break;
-        case CHART_TANK: tank(image, b.cx(), b.cy(), b.w() / 2 - 1); break;
+        case CHART_TANK:
+            tank(image, b.cx(), b.cy(), b.w() / 2 - 1);
+            break;
         case CHART_TANKS2:
             paint_frame(image, b.x0, b.y0, b.x1, b.y1, GREY + 8);
             paint_rect(image, b.x0 + 1, b.y0 + 1, b.x1 - 1, b.y1 - 1, ASPHALT + 3);
             tank(image, b.x0 + 7, b.cy(), 5);
             tank(image, b.x1 - 7, b.cy(), 5);
             break;
-        case CHART_GANTRY_H: gantry(image, b, true); break;
-        case CHART_GANTRY_V: gantry(image, b, false); break;
+        case CHART_GANTRY_H:
+            gantry(image, b, true);
+            break;
+        case CHART_GANTRY_V:
+            gantry(image, b, false);
+            break;
         case CHART_GANTRY2:
             gantry(image, Box{b.x0, b.y0, b.x0 + 16, b.y1}, true);
             gantry(image, Box{b.x1 - 16, b.y0, b.x1, b.y1}, true);
             break;
-        case CHART_CRANE: crane(image, b, false); break;
-        case CHART_CRANE2: crane(image, b, true); break;
-        case CHART_BOXES: container_stack(image, b, false, seed); break;
-        case CHART_BOXES_V: container_stack(image, b, true, seed); break;
+        case CHART_CRANE:
+            crane(image, b, false);
+            break;
+        case CHART_CRANE2:
+            crane(image, b, true);
+            break;
+        case CHART_BOXES:
+            container_stack(image, b, false, seed);
+            break;
+        case CHART_BOXES_V:
+            container_stack(image, b, true, seed);
+            break;
         case CHART_YARD:
             paint_rect(image, b.x0, b.y0, b.x1, b.y1, ASPHALT + 4);
             for (int32_t k = 0; k < 4; ++k)
-                container_stack(image, Box{b.x0 + 2 + (k % 2) * 19, b.y0 + 2 + (k / 2) * 9, b.x0 + 18 + (k % 2) * 19,
-                                           b.y0 + 8 + (k / 2) * 9},
+                container_stack(image,
+                                Box{b.x0 + 2 + (k % 2) * 19, b.y0 + 2 + (k / 2) * 9, b.x0 + 18 + (k % 2) * 19,
+                                    b.y0 + 8 + (k / 2) * 9},
                                 false, seed + k);
             break;
-        case CHART_WAGONS_H: wagons(image, b, true); break;
-        case CHART_WAGONS_V: wagons(image, b, false); break;
-        case CHART_BOLLARDS_H: bollards(image, b, true); break;
-        case CHART_BOLLARDS_V: bollards(image, b, false); break;
-        case CHART_BUOY_R: buoy(image, b, HULL + 11); break;
-        case CHART_BUOY_G: buoy(image, b, 233); break;
-        case CHART_BUOY_Y: buoy(image, b, YELLOW + 3); break;
+        case CHART_WAGONS_H:
+            wagons(image, b, true);
+            break;
+        case CHART_WAGONS_V:
+            wagons(image, b, false);
+            break;
+        case CHART_BOLLARDS_H:
+            bollards(image, b, true);
+            break;
+        case CHART_BOLLARDS_V:
+            bollards(image, b, false);
+            break;
+        case CHART_BUOY_R:
+            buoy(image, b, HULL + 11);
+            break;
+        case CHART_BUOY_G:
+            buoy(image, b, 233);
+            break;
+        case CHART_BUOY_Y:
+            buoy(image, b, YELLOW + 3);
+            break;
         case CHART_LIGHTHOUSE:
             paint_ellipse(image, b.cx(), b.cy(), 5, 5, GREY + 4);
             voyage_ball(image, b.cx(), b.cy(), 4, 4, WHITE + 4, 12);
             paint_ellipse(image, b.cx(), b.cy(), 2, 2, HULL + 13);
             paint_pixel(image, b.cx(), b.cy(), YELLOW + 7);
             break;
-        case CHART_TREE: tree(image, b.cx(), b.cy(), b.w() / 2 - 1); break;
+        case CHART_TREE:
+            tree(image, b.cx(), b.cy(), b.w() / 2 - 1);
+            break;
         case CHART_TREES: {
             VoyageNoise n{seed};
             for (int32_t k = 0; k < 6; ++k)
-                tree(image, voyage_noise_range(&n, b.x0 + 3, b.x1 - 3), voyage_noise_range(&n, b.y0 + 3, b.y1 - 3),
-                     voyage_noise_range(&n, 2, 3));
+                tree(image, voyage_noise_range(&n, b.x0 + 3, b.x1 - 3),
+                     voyage_noise_range(&n, b.y0 + 3, b.y1 - 3), voyage_noise_range(&n, 2, 3));
             break;
         }
-        case CHART_PALM: palm(image, b.cx(), b.cy(), 4); break;
+        case CHART_PALM:
+            palm(image, b.cx(), b.cy(), 4);
+            break;
         case CHART_PALMS:
             palm(image, b.x0 + 4, b.y0 + 4, 3);
             palm(image, b.x0 + 12, b.y0 + 5, 4);
             palm(image, b.x0 + 7, b.y1 - 3, 3);
             break;
-        case CHART_HOUSE_R: house(image, b, ROOF); break;
-        case CHART_HOUSE_G: house(image, b, GREY + 2); break;
-        case CHART_HOUSES:
-            for (int32_t k = 0; k < 3; ++k) house(image, Box{b.x0 + k * 10, b.y0, b.x0 + k * 10 + 8, b.y1}, k == 1 ? GREY + 2 : ROOF);
+        case CHART_HOUSE_R:
+            house(image, b, ROOF);
             break;
-        case CHART_ICE: ice_floe(image, b, seed); break;
-        case CHART_SAIL_R: sailboat(image, b, false); break;
-        case CHART_SAIL_U: sailboat(image, b, true); break;
+        case CHART_HOUSE_G:
+            house(image, b, GREY + 2);
+            break;
+        case CHART_HOUSES:
+            for (int32_t k = 0; k < 3; ++k)
+                house(image, Box{b.x0 + k * 10, b.y0, b.x0 + k * 10 + 8, b.y1}, k == 1 ? GREY + 2 : ROOF);
+            break;
+        case CHART_ICE:
+            ice_floe(image, b, seed);
+            break;
+        case CHART_SAIL_R:
+            sailboat(image, b, false);
+            break;
+        case CHART_SAIL_U:
+            sailboat(image, b, true);
+            break;
         case CHART_MARINA:
             pier(image, Box{b.x0, b.cy() - 1, b.x1, b.cy() + 1}, true);
             for (int32_t k = 0; k < 4; ++k) {
@@ -471,8 +549,12 @@ void paint_object(PictureImage* image, const ChartSprite& s, int32_t row) {
             paint_rect(image, b.cx() + 1, b.y0, b.x1, b.y0 + 2, HULL + 13);
             paint_pixel(image, b.x1, b.y0 + 1, WHITE + 15);
             break;
-        case CHART_PIER_H: pier(image, b, true); break;
-        case CHART_PIER_V: pier(image, b, false); break;
+        case CHART_PIER_H:
+            pier(image, b, true);
+            break;
+        case CHART_PIER_V:
+            pier(image, b, false);
+            break;
         case CHART_DOLPHIN:
             paint_rect(image, b.x0, b.y0, b.x1, b.y1, GREY + 3);
             paint_rect(image, b.x0 + 1, b.y0 + 1, b.x1 - 1, b.y1 - 1, GREY + 8);
@@ -487,7 +569,8 @@ void paint_object(PictureImage* image, const ChartSprite& s, int32_t row) {
         case CHART_ROCKS: {
             VoyageNoise n{seed};
             for (int32_t k = 0; k < 5; ++k) {
-                int32_t x = voyage_noise_range(&n, b.x0 + 2, b.x1 - 2), y = voyage_noise_range(&n, b.y0 + 2, b.y1 - 2);
+                int32_t x = voyage_noise_range(&n, b.x0 + 2, b.x1 - 2),
+                        y = voyage_noise_range(&n, b.y0 + 2, b.y1 - 2);
                 paint_ellipse(image, x, y, 2, 2, WATER + 6);
                 voyage_ball(image, x, y, 2, 1, GREY + 1, 8);
             }
@@ -613,6 +696,14 @@ void paint_hourglass(PictureImage* image, int32_t ox, int32_t oy) {
 void paint_chart_sheet(PictureImage* image) {
     sheet_palette(image);
     paint_clear(image, KEY);
-    for (int32_t row = 1; row < CHART_SPRITE_COUNT; ++row) paint_object(image, CHART_SPRITES[row], row);
+    // each object is painted on its own and only its rectangle kept, so that shadows or leaves
+    // never reach into a neighbour's rectangle
+    auto scratch = std::make_unique<PictureImage>();
+    for (int32_t row = 1; row < CHART_SPRITE_COUNT; ++row) {
+        const ChartSprite& s = CHART_SPRITES[row];
+        paint_clear(scratch.get(), KEY);
+        paint_object(scratch.get(), s, row);
+        voyage_copy(image, s.x0, s.y0, scratch.get(), s.x0, s.y0, s.x1 - s.x0 + 1, s.y1 - s.y0 + 1);
+    }
     paint_hourglass(image, CHART_SPRITES[0].x0, CHART_SPRITES[0].y0);
 }

@@ -6,17 +6,18 @@
 
 namespace {
 
-constexpr int32_t WAVE = 33;     // 33..38 cycled swell
-constexpr int32_t RAIN = 39;     // 39..43 cycled rain
-constexpr int32_t BOLT = 44;     // 44 the bolt, 45 its glow (cycled 44..47)
-constexpr int32_t CLOUD = 48;    // 48..63 storm clouds, dark to light
-constexpr int32_t DEEP = 64;     // 64..79 deep water
-constexpr int32_t SHIP = 80;     // 80..87 hull, 88..91 superstructure, 92..95 funnel and red
-constexpr int32_t FOAM = 96;     // 96..111 spray and foam
+constexpr int32_t WAVE = 33;   // 33..38 cycled swell
+constexpr int32_t RAIN = 39;   // 39..43 cycled rain
+constexpr int32_t BOLT = 44;   // 44 the bolt, 45 its glow (cycled 44..47)
+constexpr int32_t CLOUD = 48;  // 48..63 storm clouds, dark to light
+constexpr int32_t DEEP = 64;   // 64..79 deep water
+constexpr int32_t SHIP = 80;   // 80..87 hull, 88..91 superstructure, 92..95 funnel and red
+constexpr int32_t FOAM = 96;   // 96..111 spray and foam
 
 void gale_palette(PictureImage* p) {
     paint_palette_set(p, 32, 8, 9, 12);
-    const uint8_t swell[6][3] = {{3, 9, 12}, {5, 13, 17}, {9, 19, 23}, {16, 27, 30}, {9, 19, 23}, {5, 13, 17}};
+    const uint8_t swell[6][3] = {{3, 9, 12},   {5, 13, 17}, {9, 19, 23},
+                                 {16, 27, 30}, {9, 19, 23}, {5, 13, 17}};
     for (int32_t k = 0; k < 6; ++k) paint_palette_set(p, WAVE + k, swell[k][0], swell[k][1], swell[k][2]);
     const uint8_t rain[5][3] = {{40, 44, 50}, {24, 27, 32}, {18, 20, 25}, {15, 17, 21}, {20, 22, 28}};
     for (int32_t k = 0; k < 5; ++k) paint_palette_set(p, RAIN + k, rain[k][0], rain[k][1], rain[k][2]);
@@ -98,7 +99,8 @@ void sea(PictureImage* p, int32_t horizon) {
 
 void ship(PictureImage* p, int32_t x, int32_t y) {
     // a freighter climbing a swell, bow raised: hull, bridge, funnel and green water over the bow
-    PaintPoint hull[] = {{x, y + 12}, {x + 92, y - 8}, {x + 100, y - 14}, {x + 98, y - 4}, {x + 88, y + 8}, {x + 4, y + 24}};
+    PaintPoint hull[] = {{x, y + 12},     {x + 92, y - 8}, {x + 100, y - 14},
+                         {x + 98, y - 4}, {x + 88, y + 8}, {x + 4, y + 24}};
     paint_polygon(p, hull, 6, SHIP + 2);
     paint_line(p, x, y + 12, x + 100, y - 14, SHIP + 6);
     paint_line(p, x + 4, y + 24, x + 88, y + 8, SHIP);
@@ -141,11 +143,11 @@ void rain(PictureImage* p) {
 
 void paint_gale_picture(PictureImage* p) {
     gale_palette(p);
-    paint_rect(p, 0, 0, 319, 14, 32);  // under the caption bar
     clouds(p);
     lightning(p, 236, 16, 70, 91u);
     lightning(p, 40, 20, 50, 17u);
     sea(p, 96);
     ship(p, 24, 168);
     rain(p);
+    paint_rect(p, 0, 0, 319, 14, 32);  // plain under the caption bar
 }

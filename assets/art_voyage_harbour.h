@@ -11,7 +11,7 @@
 // ramp reversed.
 constexpr int32_t HB_SKY = 32;
 constexpr int32_t HB_SEA = 48;
-constexpr int32_t HB_WARM = 64;   // dusk and sunlit walls: deep orange to pale yellow
+constexpr int32_t HB_WARM = 64;  // dusk and sunlit walls: deep orange to pale yellow
 constexpr int32_t HB_STONE = 80;
 constexpr int32_t HB_BRICK = 96;
 constexpr int32_t HB_SAND = 112;
@@ -52,8 +52,8 @@ void port_mountains(PortCanvas* c, const PaintPoint* peaks, int32_t count, int32
 // A block of buildings with lit windows.
 void port_block(PortCanvas* c, int32_t x0, int32_t x1, int32_t top, int32_t base, int32_t ramp, int32_t tone);
 // A row of varied buildings between x0 and x1 of heights min_h..max_h.
-void port_skyline(PortCanvas* c, int32_t x0, int32_t x1, int32_t base, int32_t min_h, int32_t max_h, int32_t ramp,
-                  int32_t tone, uint32_t seed);
+void port_skyline(PortCanvas* c, int32_t x0, int32_t x1, int32_t base, int32_t min_h, int32_t max_h,
+                  int32_t ramp, int32_t tone, uint32_t seed);
 void port_tower(PortCanvas* c, int32_t x, int32_t base, int32_t w, int32_t h, int32_t ramp, int32_t tone,
                 bool spire, bool clock);
 void port_dome(PortCanvas* c, int32_t x, int32_t base, int32_t w, int32_t h, int32_t ramp, int32_t dome_ramp);
@@ -70,12 +70,12 @@ void port_lighthouse(PortCanvas* c, int32_t x, int32_t base, int32_t h);
 void port_hut(PortCanvas* c, int32_t x, int32_t base, int32_t w, int32_t h, int32_t roof_ramp);
 void port_shed(PortCanvas* c, int32_t x0, int32_t x1, int32_t base, int32_t h, int32_t ramp);
 // Suspension bridge between x0 and x1 with towers of the given height over the deck at deck_y.
-void port_suspension_bridge(PortCanvas* c, int32_t x0, int32_t x1, int32_t deck_y, int32_t tower_h, int32_t ramp,
-                            int32_t tone);
+void port_suspension_bridge(PortCanvas* c, int32_t x0, int32_t x1, int32_t deck_y, int32_t tower_h,
+                            int32_t ramp, int32_t tone);
 void port_arch_bridge(PortCanvas* c, int32_t x0, int32_t x1, int32_t deck_y, int32_t arch_h);
 void port_cantilever_bridge(PortCanvas* c, int32_t x0, int32_t x1, int32_t deck_y, int32_t h);
-void port_sails(PortCanvas* c, int32_t x, int32_t base, int32_t w);  // white shell roofs
-void port_statue(PortCanvas* c, int32_t x, int32_t base, int32_t h);   // a torch-bearing statue
+void port_sails(PortCanvas* c, int32_t x, int32_t base, int32_t w);   // white shell roofs
+void port_statue(PortCanvas* c, int32_t x, int32_t base, int32_t h);  // a torch-bearing statue
 void port_ship(PortCanvas* c, int32_t x, int32_t w, int32_t model, int32_t hull_ramp);
 void port_dhow(PortCanvas* c, int32_t x, int32_t w);
 void port_warship(PortCanvas* c, int32_t x, int32_t w);

@@ -40,17 +40,17 @@ void report_paper(PictureImage* s) {
     paint_gradient(s, 12, 6, 174, 88, HB_PAPER + 14, 2, true);
     // faint ruled lines between the report's rows
     for (int32_t k = 0; k < 9; ++k) paint_rect(s, 14, 15 + 9 * k, 172, 15 + 9 * k, HB_PAPER + 12);
-    paint_frame(s, 11, 5, 175, 89, HB_PAPER + 9);
+    paint_frame(s, 11, 5, 175, 89, HB_PAPER + 10);
     // a pin at the top
-    paint_ellipse(s, 93, 5, 2, 2, HB_RED + 8);
-    paint_pixel(s, 92, 4, HB_RED + 14);
+    paint_ellipse(s, 93, 3, 1, 1, HB_RED + 8);
+    paint_pixel(s, 93, 2, HB_RED + 14);
 }
 
 void view_frame(PictureImage* s) {
-    paint_rect(s, 175, 14, 274, 87, HB_BRASS + 5);
-    paint_bevel(s, 175, 14, 274, 87, HB_BRASS + 13, HB_BRASS + 3, false);
-    paint_bevel(s, 176, 15, 273, 86, HB_BRASS + 11, HB_BRASS + 4, false);
-    paint_rect(s, 177, 16, 272, 85, HB_BRASS + 8);
+    paint_rect(s, 176, 14, 274, 87, HB_BRASS + 5);
+    paint_bevel(s, 176, 14, 274, 87, HB_BRASS + 13, HB_BRASS + 3, false);
+    paint_rect(s, 177, 15, 273, 86, HB_BRASS + 8);
+    paint_bevel(s, 177, 15, 273, 86, HB_BRASS + 11, HB_BRASS + 4, false);
     paint_bevel(s, 178, 17, 271, 84, HB_BRASS + 2, HB_BRASS + 14, true);
     for (int32_t x : {180, 269})
         for (int32_t y : {15, 86}) paint_pixel(s, x, y, HB_BRASS + 15);  // rivets
@@ -135,7 +135,8 @@ void decoration(PictureImage* s) {
     // a ship's wheel at the lower left
     int32_t cx = 19, cy = 150;
     for (int32_t a = 0; a < 8; ++a) {
-        static const int32_t dx[8] = {14, 10, 0, -10, -14, -10, 0, 10}, dy[8] = {0, 10, 14, 10, 0, -10, -14, -10};
+        static const int32_t dx[8] = {14, 10, 0, -10, -14, -10, 0, 10},
+                             dy[8] = {0, 10, 14, 10, 0, -10, -14, -10};
         voyage_thick_line(s, cx, cy, cx + dx[a], cy + dy[a], 2, HB_WOOD + 9);
         paint_ellipse(s, cx + dx[a] * 17 / 14, cy + dy[a] * 17 / 14, 2, 2, HB_WOOD + 11);
     }

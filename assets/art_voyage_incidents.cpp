@@ -20,7 +20,8 @@ constexpr int32_t E_GREEN = 104;   // 104..119 palms
 constexpr int32_t E_SUN = 120;     // 120..123
 
 void epidemic_palette(PictureImage* p) {
-    const uint8_t sea[6][3] = {{4, 20, 24}, {6, 26, 30}, {10, 32, 36}, {18, 40, 42}, {10, 32, 36}, {6, 26, 30}};
+    const uint8_t sea[6][3] = {{4, 20, 24},  {6, 26, 30},  {10, 32, 36},
+                               {18, 40, 42}, {10, 32, 36}, {6, 26, 30}};
     for (int32_t k = 0; k < 6; ++k) paint_palette_set(p, E_SEA + k, sea[k][0], sea[k][1], sea[k][2]);
     const uint8_t sh[5][3] = {{58, 52, 36}, {52, 50, 40}, {48, 50, 44}, {52, 50, 40}, {56, 52, 38}};
     for (int32_t k = 0; k < 5; ++k) paint_palette_set(p, E_SHIMMER + k, sh[k][0], sh[k][1], sh[k][2]);
@@ -92,13 +93,13 @@ void epidemic(PictureImage* p) {
 
 // --- 18: rats --------------------------------------------------------------------------------
 
-constexpr int32_t H_WOOD = 33;   // 33..48 planks
-constexpr int32_t H_SACK = 49;   // 49..56 sacks
-constexpr int32_t H_RAT = 57;    // 57..64 rat fur
-constexpr int32_t H_PINK = 65;   // 65..66 ears and tails
-constexpr int32_t H_EYE = 67;    // red glint
-constexpr int32_t H_LAMP = 68;   // 68..75 lamp glow
-constexpr int32_t H_IRON = 76;   // 76..83 ribs and barrel hoops
+constexpr int32_t H_WOOD = 33;  // 33..48 planks
+constexpr int32_t H_SACK = 49;  // 49..56 sacks
+constexpr int32_t H_RAT = 57;   // 57..64 rat fur
+constexpr int32_t H_PINK = 65;  // 65..66 ears and tails
+constexpr int32_t H_EYE = 67;   // red glint
+constexpr int32_t H_LAMP = 68;  // 68..75 lamp glow
+constexpr int32_t H_IRON = 76;  // 76..83 ribs and barrel hoops
 
 void hold_palette(PictureImage* p, bool night) {
     int32_t f = night ? 2 : 3;  // night scenes are darker
@@ -152,7 +153,8 @@ void rat(PictureImage* p, int32_t x, int32_t y, int32_t dir, int32_t size) {
     paint_pixel(p, x - dir * (size / 3), y - size / 2, H_EYE);
     paint_ellipse(p, x - dir * (size * 2 / 3), y - size * 3 / 4, 1, 1, H_PINK);
     int32_t tx = bx - dir * size * 3 / 2;
-    for (int32_t k = 0; k < size * 2; ++k) paint_pixel(p, tx - dir * k, y + size / 2 - (k * k) / (size * 6 + 1), H_PINK);
+    for (int32_t k = 0; k < size * 2; ++k)
+        paint_pixel(p, tx - dir * k, y + size / 2 - (k * k) / (size * 6 + 1), H_PINK);
     paint_pixel(p, bx - dir * size / 2, y + size * 3 / 4, H_RAT + 2);
     paint_pixel(p, bx + dir * size / 2, y + size * 3 / 4, H_RAT + 2);
 }
@@ -161,9 +163,10 @@ void lamp(PictureImage* p, int32_t x, int32_t y) {
     for (int32_t r = 34; r > 0; r -= 2)
         for (int32_t dy = -r; dy <= r; ++dy)
             for (int32_t dx = -r; dx <= r; ++dx) {
-                if (dx * dx + dy * dy > r * r) continue;
+                if (dx * dx + dy * dy > r * r || y + dy < 15) continue;
                 int32_t c = paint_get(p, x + dx, y + dy);
-                if (c >= H_WOOD && c < H_WOOD + 15 && voyage_dither(x + dx, y + dy, 2)) paint_pixel(p, x + dx, y + dy, c + 1);
+                if (c >= H_WOOD && c < H_WOOD + 15 && voyage_dither(x + dx, y + dy, 2))
+                    paint_pixel(p, x + dx, y + dy, c + 1);
             }
     paint_line(p, x, y - 16, x, y - 6, H_IRON + 3);
     paint_rect(p, x - 3, y - 6, x + 3, y + 5, H_IRON + 2);
@@ -174,7 +177,7 @@ void lamp(PictureImage* p, int32_t x, int32_t y) {
 void rats(PictureImage* p) {
     hold_palette(p, false);
     paint_rect(p, 0, 0, 319, 14, H_WOOD + 1);
-    planks(p, 0, 15, 319, 140, 6, 18u);  // the hold's side
+    planks(p, 0, 15, 319, 140, 6, 18u);       // the hold's side
     for (int32_t x = 30; x < 320; x += 70) {  // frames of the hull
         paint_rect(p, x, 15, x + 7, 140, H_IRON + 3);
         paint_rect(p, x, 15, x + 1, 140, H_IRON + 5);
@@ -229,7 +232,7 @@ void robbery(PictureImage* p) {
     paint_line(p, 250, 37, 246, 170, H_SACK + 3);
     paint_line(p, 251, 37, 247, 170, H_SACK + 1);
     int32_t fx = 240, fy = 56;
-    paint_ellipse(p, fx + 6, fy, 4, 4, H_RAT);       // head in a cap
+    paint_ellipse(p, fx + 6, fy, 4, 4, H_RAT);  // head in a cap
     paint_rect(p, fx + 2, fy + 4, fx + 11, fy + 22, H_RAT + 1);
     paint_rect(p, fx + 3, fy + 22, fx + 5, fy + 36, H_RAT);
     paint_rect(p, fx + 8, fy + 22, fx + 10, fy + 32, H_RAT);

@@ -155,11 +155,12 @@ void funnel(PictureImage* image, int32_t x, int32_t top, int32_t base, int32_t w
         paint_pixel(image, x - lean, y, c.funnel + 1);
     }
     int32_t band = top + 2;
-    if (band + 1 <= base) paint_rect(image, x - (base - band) / 3, band, x - (base - band) / 3 + w - 1, band + 1,
-                                     c.funnel_top);
+    if (band + 1 <= base)
+        paint_rect(image, x - (base - band) / 3, band, x - (base - band) / 3 + w - 1, band + 1, c.funnel_top);
 }
 
-void crane(PictureImage* image, int32_t x, int32_t deck, int32_t height, int32_t reach, const ShipSideColours& c) {
+void crane(PictureImage* image, int32_t x, int32_t deck, int32_t height, int32_t reach,
+           const ShipSideColours& c) {
     paint_rect(image, x, deck - height, x + 1, deck, c.gear + 1);
     paint_pixel(image, x, deck - height, c.gear);
     paint_line(image, x + 1, deck - height + 1, x + 1 + reach, deck - height / 3, c.gear);
@@ -224,7 +225,8 @@ void voyage_ship_side(PictureImage* image, int32_t x, int32_t y, int32_t w, int3
     }
     // cranes (new and pre-owned) or derrick masts (oldest)
     for (int32_t k = 0; k < 3; ++k) {
-        int32_t cx = (oldest ? x + w / 6 : bridge_x1 + 8) + k * (oldest ? w / 3 : (w - (bridge_x1 - x) - 16) / 3);
+        int32_t cx =
+            (oldest ? x + w / 6 : bridge_x1 + 8) + k * (oldest ? w / 3 : (w - (bridge_x1 - x) - 16) / 3);
         if (oldest && cx >= bridge_x0 - 2 && cx <= bridge_x1 + 2) cx = bridge_x1 + 6;
         if (cx > x + w - 12) break;
         if (oldest) {

@@ -61,19 +61,31 @@ void harbour_palette(PictureImage* image) {
 void port_sky(PortCanvas* c, PortSky sky) {
     static const int32_t day[] = {HB_SKY + 7, HB_SKY + 9, HB_SKY + 11, HB_SKY + 13, HB_SKY + 14};
     static const int32_t haze[] = {HB_SKY + 10, HB_SKY + 12, HB_SKY + 14, HB_SAND + 14, HB_SAND + 15};
-    static const int32_t dusk[] = {HB_NIGHT + 5, HB_NIGHT + 8, HB_RED + 9, HB_WARM + 6, HB_WARM + 10, HB_WARM + 13};
+    static const int32_t dusk[] = {HB_NIGHT + 5, HB_NIGHT + 8, HB_RED + 9,
+                                   HB_WARM + 6,  HB_WARM + 10, HB_WARM + 13};
     static const int32_t grey[] = {HB_STONE + 8, HB_STONE + 10, HB_STONE + 11, HB_STONE + 12, HB_STONE + 13};
     static const int32_t arctic[] = {HB_SNOW + 4, HB_SNOW + 7, HB_SNOW + 10, HB_SNOW + 12, HB_SNOW + 14};
     static const int32_t tropic[] = {HB_SKY + 4, HB_SKY + 6, HB_SKY + 9, HB_SKY + 12, HB_SKY + 15};
     const int32_t* list = day;
     int32_t n = 5;
     switch (sky) {
-        case SKY_DAY: break;
-        case SKY_HAZE: list = haze; break;
-        case SKY_DUSK: list = dusk, n = 6; break;
-        case SKY_GREY: list = grey; break;
-        case SKY_ARCTIC: list = arctic; break;
-        case SKY_TROPIC: list = tropic; break;
+        case SKY_DAY:
+            break;
+        case SKY_HAZE:
+            list = haze;
+            break;
+        case SKY_DUSK:
+            list = dusk, n = 6;
+            break;
+        case SKY_GREY:
+            list = grey;
+            break;
+        case SKY_ARCTIC:
+            list = arctic;
+            break;
+        case SKY_TROPIC:
+            list = tropic;
+            break;
     }
     blend_rows(c, 0, c->water_y - 1, list, n);
     for (int32_t y = 0; y < H; ++y)
@@ -91,7 +103,8 @@ void port_clouds(PortCanvas* c, int32_t count, int32_t max_y, bool dark) {
         int32_t cx = voyage_noise_range(&n, 0, W), cy = voyage_noise_range(&n, 3, max_y);
         int32_t len = voyage_noise_range(&n, 6, 16);
         for (int32_t p = 0; p < 4; ++p) {
-            int32_t px = cx + voyage_noise_range(&n, -len / 2, len / 2), py = cy + voyage_noise_range(&n, -1, 1);
+            int32_t px = cx + voyage_noise_range(&n, -len / 2, len / 2),
+                    py = cy + voyage_noise_range(&n, -1, 1);
             int32_t rx = voyage_noise_range(&n, 3, 6), ry = voyage_noise_range(&n, 1, 3);
             paint_ellipse(c->image, px, py + 1, rx, ry, dark ? HB_STONE + 7 : HB_SNOW + 11);
             paint_ellipse(c->image, px - 1, py, rx - 1, ry, dark ? HB_STONE + 9 : HB_SNOW + 15);
@@ -124,7 +137,8 @@ void port_mountains(PortCanvas* c, const PaintPoint* peaks, int32_t count, int32
     }
 }
 
-void port_block(PortCanvas* c, int32_t x0, int32_t x1, int32_t top, int32_t base, int32_t ramp, int32_t tone) {
+void port_block(PortCanvas* c, int32_t x0, int32_t x1, int32_t top, int32_t base, int32_t ramp,
+                int32_t tone) {
     rect(c, x0, top, x1, base, ramp + tone);
     rect(c, x1, top, x1, base, ramp + std::max(0, tone - 3));  // shaded side
     rect(c, x0, top, x1, top, ramp + std::min(15, tone + 2));
@@ -135,8 +149,8 @@ void port_block(PortCanvas* c, int32_t x0, int32_t x1, int32_t top, int32_t base
         }
 }
 
-void port_skyline(PortCanvas* c, int32_t x0, int32_t x1, int32_t base, int32_t min_h, int32_t max_h, int32_t ramp,
-                  int32_t tone, uint32_t seed) {
+void port_skyline(PortCanvas* c, int32_t x0, int32_t x1, int32_t base, int32_t min_h, int32_t max_h,
+                  int32_t ramp, int32_t tone, uint32_t seed) {
     VoyageNoise n{seed};
     int32_t x = x0;
     while (x < x1) {
@@ -172,7 +186,8 @@ void port_tower(PortCanvas* c, int32_t x, int32_t base, int32_t w, int32_t h, in
     }
 }
 
-void port_dome(PortCanvas* c, int32_t x, int32_t base, int32_t w, int32_t h, int32_t ramp, int32_t dome_ramp) {
+void port_dome(PortCanvas* c, int32_t x, int32_t base, int32_t w, int32_t h, int32_t ramp,
+               int32_t dome_ramp) {
     int32_t body_top = base - h / 2;
     rect(c, x, body_top, x + w - 1, base, ramp + 11);
     rect(c, x + w - 1, body_top, x + w - 1, base, ramp + 8);
@@ -185,7 +200,8 @@ void port_dome(PortCanvas* c, int32_t x, int32_t base, int32_t w, int32_t h, int
         int32_t hw = 0;
         while ((hw + 1) * (hw + 1) * ry * ry <= q * r * r) ++hw;
         for (int32_t xx = -hw; xx <= hw; ++xx)
-            put(c, x + w / 2 + xx, body_top - dy, dome_ramp + std::clamp(12 - (xx + hw) * 8 / std::max(1, 2 * hw), 4, 13));
+            put(c, x + w / 2 + xx, body_top - dy,
+                dome_ramp + std::clamp(12 - (xx + hw) * 8 / std::max(1, 2 * hw), 4, 13));
     }
     put(c, x + w / 2, body_top - h / 2 - 1, HB_BRASS + 14);
     put(c, x + w / 2, body_top - h / 2 - 2, HB_BRASS + 12);
@@ -277,7 +293,8 @@ void port_chimney(PortCanvas* c, int32_t x, int32_t base, int32_t h, bool flame)
         put(c, x + 1, base - h - 2, HB_WARM + 14);
         put(c, x, base - h - 3, HB_WARM + 12);
     } else {
-        for (int32_t k = 0; k < 6; ++k) paint_ellipse(c->image, x + 1 + k * 2, base - h - 2 - k, 1 + k / 2, 1, HB_STONE + 12 - k / 2);
+        for (int32_t k = 0; k < 6; ++k)
+            paint_ellipse(c->image, x + 1 + k * 2, base - h - 2 - k, 1 + k / 2, 1, HB_STONE + 12 - k / 2);
     }
 }
 
@@ -323,7 +340,8 @@ void port_hut(PortCanvas* c, int32_t x, int32_t base, int32_t w, int32_t h, int3
     put(c, x + w / 2, base - 1, HB_WOOD + 2);
     put(c, x + w / 2, base - 2, HB_WOOD + 2);
     for (int32_t k = 0; k <= w / 2 + 1; ++k)
-        rect(c, x - 1 + k, base - h - 1 - k * 2 / 3, x + w - k, base - h - 1 - k * 2 / 3, roof_ramp + 9 - (k % 2));
+        rect(c, x - 1 + k, base - h - 1 - k * 2 / 3, x + w - k, base - h - 1 - k * 2 / 3,
+             roof_ramp + 9 - (k % 2));
 }
 
 void port_shed(PortCanvas* c, int32_t x0, int32_t x1, int32_t base, int32_t h, int32_t ramp) {
@@ -334,8 +352,8 @@ void port_shed(PortCanvas* c, int32_t x0, int32_t x1, int32_t base, int32_t h, i
     rect(c, x0 - 1, base - h - 2, x1 + 1, base - h - 2, ramp + 5);
 }
 
-void port_suspension_bridge(PortCanvas* c, int32_t x0, int32_t x1, int32_t deck_y, int32_t tower_h, int32_t ramp,
-                            int32_t tone) {
+void port_suspension_bridge(PortCanvas* c, int32_t x0, int32_t x1, int32_t deck_y, int32_t tower_h,
+                            int32_t ramp, int32_t tone) {
     int32_t t0 = x0 + (x1 - x0) / 5, t1 = x1 - (x1 - x0) / 5;
     rect(c, x0, deck_y, x1, deck_y + 1, ramp + tone);
     rect(c, x0, deck_y + 2, x1, deck_y + 2, ramp + std::max(0, tone - 4));
@@ -383,8 +401,8 @@ void port_cantilever_bridge(PortCanvas* c, int32_t x0, int32_t x1, int32_t deck_
                 int32_t xx = p + s * span * t / 16;
                 int32_t yy = deck_y - h + (h - 2) * t / 4;
                 paint_line(c->image, xx, yy, xx, deck_y, HB_STONE + 4);
-                paint_line(c->image, xx, deck_y, p + s * span * (t + 1) / 16, deck_y - h + (h - 2) * (t + 1) / 4,
-                           HB_STONE + 3);
+                paint_line(c->image, xx, deck_y, p + s * span * (t + 1) / 16,
+                           deck_y - h + (h - 2) * (t + 1) / 4, HB_STONE + 3);
             }
         }
     }
@@ -418,8 +436,8 @@ void port_statue(PortCanvas* c, int32_t x, int32_t base, int32_t h) {
 }
 
 void port_ship(PortCanvas* c, int32_t x, int32_t w, int32_t model, int32_t hull_ramp) {
-    ShipSideColours colours{hull_ramp, HB_RED + 4, HB_SNOW + 11, HB_RED + 8, HB_NIGHT + 1,
-                            HB_NIGHT + 3, HB_STONE + 5, HB_BRICK + 7};
+    ShipSideColours colours{hull_ramp,    HB_RED + 4,   HB_SNOW + 11, HB_RED + 8,
+                            HB_NIGHT + 1, HB_NIGHT + 3, HB_STONE + 5, HB_BRICK + 7};
     int32_t h = model == 1 ? 22 : 15;
     int32_t lift = h - 4;
     voyage_ship_side(c->image, x, c->water_y - lift - 1 + 2, w, h, lift, model, colours);
@@ -455,10 +473,15 @@ void port_warship(PortCanvas* c, int32_t x, int32_t w) {
 
 void port_iceberg(PortCanvas* c, int32_t x, int32_t w, int32_t h) {
     int32_t y = c->water_y;
-    PaintPoint p[6] = {{x, y + 1}, {x + w / 5, y - h / 2}, {x + w * 2 / 5, y - h}, {x + w * 3 / 5, y - h + 3},
-                       {x + w * 4 / 5, y - h / 3}, {x + w, y + 1}};
+    PaintPoint p[6] = {{x, y + 1},
+                       {x + w / 5, y - h / 2},
+                       {x + w * 2 / 5, y - h},
+                       {x + w * 3 / 5, y - h + 3},
+                       {x + w * 4 / 5, y - h / 3},
+                       {x + w, y + 1}};
     paint_polygon(c->image, p, 6, HB_SNOW + 14);
-    PaintPoint shade[4] = {{x + w * 2 / 5, y - h}, {x + w * 3 / 5, y - h + 3}, {x + w, y + 1}, {x + w / 2, y + 1}};
+    PaintPoint shade[4] = {
+        {x + w * 2 / 5, y - h}, {x + w * 3 / 5, y - h + 3}, {x + w, y + 1}, {x + w / 2, y + 1}};
     paint_polygon(c->image, shade, 4, HB_SNOW + 9);
 }
 

@@ -54,8 +54,7 @@ void rotterdam(PictureImage* k) {
     port_land(&c, 44, HB_STONE, 9);
     port_gantry(&c, 48, 45, 18);
     port_gantry(&c, 74, 45, 18);
-    for (int32_t x = 40; x < 92; x += 6)
-        paint_rect(k, x, 42, x + 4, 44, HB_RED + 6 + (x / 6) % 3 * 3);
+    for (int32_t x = 40; x < 92; x += 6) paint_rect(k, x, 42, x + 4, 44, HB_RED + 6 + (x / 6) % 3 * 3);
     port_quay(&c, 0, 91, 3, false);
     finish_water(&c);
     port_ship(&c, 44, 46, 1, HB_NAVY + 2);
@@ -122,7 +121,8 @@ void piraeus(PictureImage* k) {
 void cape_town(PictureImage* k) {
     PortCanvas c = begin(k, 6, 50, SKY_DAY);
     // Table Mountain: a long flat top between steep flanks, Lion's Head on the right
-    const PaintPoint table[] = {{0, 30}, {10, 14}, {16, 10}, {60, 10}, {66, 18}, {72, 24}, {80, 14}, {84, 16}, {91, 32}};
+    const PaintPoint table[] = {{0, 30},  {10, 14}, {16, 10}, {60, 10}, {66, 18},
+                                {72, 24}, {80, 14}, {84, 16}, {91, 32}};
     port_mountains(&c, table, 9, 46, HB_STONE, 9, 0);
     paint_rect(k, 16, 9, 60, 9, HB_SNOW + 13);  // the cloud table cloth
     paint_rect(k, 20, 8, 54, 8, HB_SNOW + 15);
@@ -162,8 +162,8 @@ void jebel_dhanna(PictureImage* k) {
     paint_line(k, 56, 44, 90, 44, HB_STONE + 5);
     port_quay(&c, 60, 91, 2, false);
     finish_water(&c);
-    ShipSideColours tanker{HB_RED + 3, HB_RED + 2, HB_SNOW + 11, HB_STONE + 4, HB_RED + 10, HB_NIGHT + 3,
-                           HB_STONE + 6, HB_RED + 6};
+    ShipSideColours tanker{HB_RED + 3,  HB_RED + 2,   HB_SNOW + 11, HB_STONE + 4,
+                           HB_RED + 10, HB_NIGHT + 3, HB_STONE + 6, HB_RED + 6};
     voyage_ship_side(k, 30, 35, 58, 18, 14, 3, tanker);
 }
 
@@ -218,7 +218,8 @@ void san_francisco(PictureImage* k) {
 
 void rio(PictureImage* k) {
     PortCanvas c = begin(k, 12, 50, SKY_TROPIC);
-    const PaintPoint loaf[] = {{0, 40}, {8, 34}, {14, 20}, {20, 14}, {26, 18}, {30, 34}, {36, 38}, {44, 32}, {48, 36}, {56, 40}};
+    const PaintPoint loaf[] = {{0, 40},  {8, 34},  {14, 20}, {20, 14}, {26, 18},
+                               {30, 34}, {36, 38}, {44, 32}, {48, 36}, {56, 40}};
     port_mountains(&c, loaf, 10, 49, HB_GREEN, 7, 0);
     const PaintPoint corcovado[] = {{56, 40}, {68, 18}, {72, 12}, {76, 18}, {91, 34}};
     port_mountains(&c, corcovado, 5, 49, HB_GREEN, 6, 0);
@@ -463,8 +464,8 @@ void houston(PictureImage* k) {
     for (int32_t x = 40; x <= 60; x += 4) paint_line(k, x, 34, x, 46, HB_STONE + 6);
     port_quay(&c, 0, 91, 3, false);
     finish_water(&c);
-    ShipSideColours tanker{HB_NIGHT + 3, HB_RED + 3, HB_SNOW + 11, HB_RED + 8, HB_NIGHT + 1, HB_NIGHT + 4,
-                           HB_STONE + 6, HB_RED + 6};
+    ShipSideColours tanker{HB_NIGHT + 3, HB_RED + 3,   HB_SNOW + 11, HB_RED + 8,
+                           HB_NIGHT + 1, HB_NIGHT + 4, HB_STONE + 6, HB_RED + 6};
     voyage_ship_side(k, 56, 35, 34, 18, 14, 3, tanker);
 }
 
@@ -472,10 +473,10 @@ using PortPainter = void (*)(PictureImage*);
 
 PortPainter port_painter(int32_t port) {
     static const PortPainter painters[29] = {
-        nullptr,      london,  rotterdam,   hamburg,   marseilles,   piraeus,   cape_town,    lagos,
-        jebel_dhanna, new_york, hong_kong,  san_francisco, rio,      sydney,  tokyo,        vancouver,
-        lima,         buenos_aires, point_hope, basrah, pearl_harbor, monrovia, panama,    singapore,
-        dar_es_salaam, alexandria, karachi, calcutta, houston,
+        nullptr,       london,       rotterdam,  hamburg,       marseilles,   piraeus,  cape_town, lagos,
+        jebel_dhanna,  new_york,     hong_kong,  san_francisco, rio,          sydney,   tokyo,     vancouver,
+        lima,          buenos_aires, point_hope, basrah,        pearl_harbor, monrovia, panama,    singapore,
+        dar_es_salaam, alexandria,   karachi,    calcutta,      houston,
     };
     return port >= 1 && port <= 28 ? painters[port] : nullptr;
 }

@@ -11,14 +11,14 @@ namespace {
 constexpr int32_t CONSOLE = 32;  // 32 and 33: console shadow tones
 constexpr int32_t SCOPE = 34;
 constexpr int32_t MARK_DIM = 35;
-constexpr int32_t BEZEL = 36;    // 36..38 bezel greys
+constexpr int32_t BEZEL = 36;  // 36..38 bezel greys
 constexpr int32_t MARK = 39;
-constexpr int32_t METAL = 50;    // 50..65 console metal, dark to light
+constexpr int32_t METAL = 50;  // 50..65 console metal, dark to light
 constexpr int32_t LAMP_RED = 66;
 constexpr int32_t LAMP_GREEN = 68;
 constexpr int32_t LAMP_AMBER = 70;
-constexpr int32_t GLASS = 80;    // 80..95 bridge window: night sea and sky
-constexpr int32_t BRASS = 96;    // 96..103
+constexpr int32_t GLASS = 80;  // 80..95 bridge window: night sea and sky
+constexpr int32_t BRASS = 96;  // 96..103
 
 constexpr int32_t CX = 87, CY = 112;
 
@@ -30,7 +30,7 @@ void radar_palette(PictureImage* p) {
     voyage_ramp(p, BEZEL, 3, 8, 9, 10, 26, 27, 28);
     paint_palette_set(p, MARK, 12, 48, 20);
     voyage_ramp(p, 40, 9, 14, 16, 18, 30, 32, 34);  // spare panel greys 40..48
-    paint_palette_set(p, 49, 36, 63, 36);            // the sweep's phosphor
+    paint_palette_set(p, 49, 36, 63, 36);           // the sweep's phosphor
     voyage_ramp(p, METAL, 16, 6, 8, 10, 46, 48, 50);
     voyage_ramp(p, LAMP_RED, 2, 30, 2, 2, 63, 20, 16);
     voyage_ramp(p, LAMP_GREEN, 2, 2, 30, 6, 20, 63, 24);
@@ -60,7 +60,8 @@ void field_frame(PictureImage* p, int32_t x0, int32_t y0, int32_t x1, int32_t y1
 }
 
 void arrow(PictureImage* p, int32_t x, int32_t y, bool up, int32_t colour) {
-    for (int32_t k = 0; k < 4; ++k) paint_rect(p, x - k, up ? y + k : y - k, x + k, up ? y + k : y - k, colour);
+    for (int32_t k = 0; k < 4; ++k)
+        paint_rect(p, x - k, up ? y + k : y - k, x + k, up ? y + k : y - k, colour);
     paint_rect(p, x - 1, up ? y + 4 : y - 6, x + 1, up ? y + 6 : y - 4, colour);
 }
 
@@ -89,8 +90,10 @@ void paint_radar_picture(PictureImage* p) {
             int32_t d = dist2(x, y);
             if (d > 72 * 72) continue;
             int32_t c;
-            if (d <= 63 * 63 + 63) c = SCOPE;
-            else if (d <= 65 * 65) c = BEZEL;
+            if (d <= 63 * 63 + 63)
+                c = SCOPE;
+            else if (d <= 65 * 65)
+                c = BEZEL;
             else {
                 // lit from the upper left
                 int32_t light = (CX - x) + (CY - y);
@@ -120,7 +123,8 @@ void paint_radar_picture(PictureImage* p) {
     }
     // heading line straight up, the own ship at the centre (bow up)
     for (int32_t y = CY - 60; y < CY - 9; y += 1) paint_pixel(p, CX, y, MARK);
-    const PaintPoint own[] = {{CX, CY - 8}, {CX + 3, CY - 3}, {CX + 3, CY + 6}, {CX - 3, CY + 6}, {CX - 3, CY - 3}};
+    const PaintPoint own[] = {
+        {CX, CY - 8}, {CX + 3, CY - 3}, {CX + 3, CY + 6}, {CX - 3, CY + 6}, {CX - 3, CY - 3}};
     paint_polygon(p, own, 5, MARK_DIM);
     for (int32_t i = 0; i < 5; ++i) {
         PaintPoint a = own[i], b = own[(i + 1) % 5];

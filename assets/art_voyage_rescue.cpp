@@ -24,7 +24,8 @@ constexpr int32_t FRAME_POS[5][2] = {{6, 16}, {6, 36}, {6, 56}, {6, 76}, {6, 96}
 constexpr int32_t HORIZON = 62;
 
 void rescue_palette(PictureImage* p) {
-    const uint8_t swell[6][3] = {{6, 14, 20}, {8, 17, 23}, {11, 21, 27}, {15, 25, 30}, {11, 21, 27}, {8, 17, 23}};
+    const uint8_t swell[6][3] = {{6, 14, 20},  {8, 17, 23},  {11, 21, 27},
+                                 {15, 25, 30}, {11, 21, 27}, {8, 17, 23}};
     for (int32_t k = 0; k < 6; ++k) paint_palette_set(p, SWELL + k, swell[k][0], swell[k][1], swell[k][2]);
     const uint8_t glint[5][3] = {{52, 54, 56}, {26, 32, 36}, {14, 22, 28}, {12, 20, 26}, {18, 26, 31}};
     for (int32_t k = 0; k < 5; ++k) paint_palette_set(p, GLINT + k, glint[k][0], glint[k][1], glint[k][2]);
@@ -60,7 +61,8 @@ void sky_and_sea(PictureImage* p) {
         int32_t period = 2 + d / 12;
         for (int32_t x = 0; x < 320; ++x) {
             int32_t wob = ((x / 13 + y / 3) % 3) - 1;
-            int32_t phase = ((x / std::max(1, period * 3) + y / std::max(1, period / 2 + 1) + wob) % 6 + 6) % 6;
+            int32_t phase =
+                ((x / std::max(1, period * 3) + y / std::max(1, period / 2 + 1) + wob) % 6 + 6) % 6;
             paint_pixel(p, x, y, SWELL + phase);
         }
     }
@@ -106,7 +108,8 @@ void raft(PictureImage* p, int32_t ox, int32_t oy, int32_t frame) {
     paint_rect(p, bx, by, bx + 16, by + 2, RAFT + 4);
     paint_rect(p, bx + 1, by + 3, bx + 15, by + 3, RAFT + 1);
     paint_rect(p, bx, by, bx + 16, by, RAFT + 7);
-    for (int32_t k = 0; k < 6; ++k) paint_rect(p, bx + 9 - k, by - 1 - k, bx + 15 - k / 2, by - 1 - k, RAFT + 2 + (k % 2));
+    for (int32_t k = 0; k < 6; ++k)
+        paint_rect(p, bx + 9 - k, by - 1 - k, bx + 15 - k / 2, by - 1 - k, RAFT + 2 + (k % 2));
     paint_pixel(p, bx + 12, by - 4, FIGURE + 3);
     // survivor at the open end
     paint_rect(p, bx + 3, by - 4, bx + 4, by - 1, FIGURE + 2);

@@ -2,32 +2,33 @@
 // sprites drawn over it: the seven ship models upright and tilted, the wave band in four phases, a
 // shark in three frames and rising bubbles, all on colour 32 (transparent) but the wave strips.
 // Index 0 is avoided: the blue backdrop is on during the scene.
+#include "assets/art_voyage_sinking.h"
+
 #include <algorithm>
 #include <memory>
 
 #include "assets/art_voyage.h"
-#include "assets/art_voyage_sinking.h"
 
 namespace {
 
 constexpr int32_t KEY = 32;
-constexpr int32_t SKY = 33;      // 33..47 sky, deep to pale
-constexpr int32_t SEA = 48;      // 48..63 water, deep to light
-constexpr int32_t HULL = 64;     // 64..67 navy hull
-constexpr int32_t BOOT = 68;     // 68..69 red antifouling
-constexpr int32_t DECK = 70;     // 70..73 white superstructure
-constexpr int32_t FUNNEL = 74;   // 74..75 funnel, also rust
+constexpr int32_t SKY = 33;     // 33..47 sky, deep to pale
+constexpr int32_t SEA = 48;     // 48..63 water, deep to light
+constexpr int32_t HULL = 64;    // 64..67 navy hull
+constexpr int32_t BOOT = 68;    // 68..69 red antifouling
+constexpr int32_t DECK = 70;    // 70..73 white superstructure
+constexpr int32_t FUNNEL = 74;  // 74..75 funnel, also rust
 constexpr int32_t FUNNEL_TOP = 76;
 constexpr int32_t WINDOW = 77;
-constexpr int32_t GEAR = 78;     // 78..79 masts and cranes
-constexpr int32_t CARGO = 80;    // 80..82 containers and hatches
-constexpr int32_t OLD_HULL = 84; // 84..87 dark green hull of the older ships
-constexpr int32_t SAND = 96;     // 96..111 sea bed
-constexpr int32_t WEED = 112;    // 112..127 weed and rock
-constexpr int32_t SHARK = 128;   // 128..143 shark greys, dark to light
-constexpr int32_t BUBBLE = 144;  // 144..147 bubble rim to highlight
-constexpr int32_t FOAM = 160;    // 160..175 wave water to foam
-constexpr int32_t CLOUD = 176;   // 176..191 clouds
+constexpr int32_t GEAR = 78;      // 78..79 masts and cranes
+constexpr int32_t CARGO = 80;     // 80..82 containers and hatches
+constexpr int32_t OLD_HULL = 84;  // 84..87 dark green hull of the older ships
+constexpr int32_t SAND = 96;      // 96..111 sea bed
+constexpr int32_t WEED = 112;     // 112..127 weed and rock
+constexpr int32_t SHARK = 128;    // 128..143 shark greys, dark to light
+constexpr int32_t BUBBLE = 144;   // 144..147 bubble rim to highlight
+constexpr int32_t FOAM = 160;     // 160..175 wave water to foam
+constexpr int32_t CLOUD = 176;    // 176..191 clouds
 
 void sinking_palette(PictureImage* p) {
     paint_palette_set(p, KEY, 63, 0, 63);
@@ -89,7 +90,8 @@ void paint_background(PictureImage* p) {
             // gradient runs dark to light downwards; turn it round so the top is light
             c = SEA + 3 + (SEA + 14 - c);
             int32_t shaft = ((x + (y - 75) / 2) / 9) % 7;
-            if (shaft == 0 && y < 160 && voyage_dither(x, y, 10 - (y - 75) / 9)) c = std::min(c + 1, SEA + 15);
+            if (shaft == 0 && y < 160 && voyage_dither(x, y, 10 - (y - 75) / 9))
+                c = std::min(c + 1, SEA + 15);
             paint_pixel(p, x, y, c);
         }
     for (int32_t k = 0; k < 260; ++k) {  // drifting particles
@@ -155,7 +157,8 @@ void paint_ships(PictureImage* sheet) {
 // Wave height (0..2 rows of crest above the band's lowest row) at column x in phase k: a swell of
 // period 25 that moves right by a quarter period per phase, so the strips tile every 100 pixels.
 int32_t wave_crest(int32_t x, int32_t phase) {
-    static const int32_t profile[25] = {0, 0, 0, 1, 1, 1, 2, 2, 2, 2, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    static const int32_t profile[25] = {0, 0, 0, 1, 1, 1, 2, 2, 2, 2, 1, 1, 1,
+                                        1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     int32_t u = ((x - phase * 6) % 25 + 25) % 25;
     return profile[u];
 }
@@ -168,9 +171,12 @@ void paint_waves(PictureImage* sheet) {
             for (int32_t r = 0; r < SINK_WAVE_H; ++r) {
                 int32_t above = 2 - r;  // rows of the band above its bottom row
                 int32_t c;
-                if (above > crest) c = SKY + 14;  // sky behind the trough
-                else if (above == crest) c = crest == 2 ? FOAM + 15 : FOAM + 12;  // crest line
-                else c = FOAM + 6 + crest * 2 - (r == 2 ? 2 : 0);
+                if (above > crest)
+                    c = SKY + 14;  // sky behind the trough
+                else if (above == crest)
+                    c = crest == 2 ? FOAM + 15 : FOAM + 12;  // crest line
+                else
+                    c = FOAM + 6 + crest * 2 - (r == 2 ? 2 : 0);
                 paint_pixel(sheet, SINK_WAVE_X + x, y0 + r, c);
             }
         }
@@ -186,14 +192,16 @@ void paint_shark(PictureImage* s, int32_t x, int32_t y, int32_t frame) {
         int32_t half = u < 20 ? 2 + u * 5 / 20 : 7 - (u - 20) * 5 / 60;
         int32_t bend = (u > 50 ? (u - 50) * tail_dy / 30 : 0);
         for (int32_t v = -half; v <= half; ++v) {
-            int32_t c = v < -half / 3 ? SHARK + 5 : (v < half / 2 ? SHARK + 8 : SHARK + 13);  // dark back, pale belly
+            int32_t c =
+                v < -half / 3 ? SHARK + 5 : (v < half / 2 ? SHARK + 8 : SHARK + 13);  // dark back, pale belly
             if (v == -half) c = SHARK + 3;
             paint_pixel(s, x + 4 + u, cy + v + bend, c);
         }
     }
     // the tail fin
     int32_t tx = x + 84, ty = cy + tail_dy;
-    PaintPoint tail[4] = {{tx - 2, ty}, {tx + 14, ty - 8 + tail_dy / 3}, {tx + 8, ty}, {tx + 12, ty + 6 + tail_dy / 3}};
+    PaintPoint tail[4] = {
+        {tx - 2, ty}, {tx + 14, ty - 8 + tail_dy / 3}, {tx + 8, ty}, {tx + 12, ty + 6 + tail_dy / 3}};
     paint_polygon(s, tail, 4, SHARK + 5);
     // dorsal and pectoral fins
     PaintPoint dorsal[3] = {{x + 30, cy - 6}, {x + 44, cy - 6}, {x + 42, cy - 11}};
@@ -221,7 +229,8 @@ void paint_bubbles(PictureImage* s) {
                 // inside the ellipse inscribed in the box (in doubled coordinates)
                 int32_t dx = 2 * (x - b.x) + 1 - b.w, dy = 2 * (y - b.y) + 1 - b.h;
                 if (dx * dx * b.h * b.h + dy * dy * b.w * b.w > b.w * b.w * b.h * b.h) continue;
-                bool rim = dx * dx * b.h * b.h + dy * dy * b.w * b.w > (b.w - 2) * (b.w - 2) * (b.h - 2) * (b.h - 2);
+                bool rim =
+                    dx * dx * b.h * b.h + dy * dy * b.w * b.w > (b.w - 2) * (b.w - 2) * (b.h - 2) * (b.h - 2);
                 paint_pixel(s, x, y, rim ? BUBBLE + 1 : BUBBLE);
             }
         paint_pixel(s, cx - rx / 2, cy - ry / 2, BUBBLE + 3);

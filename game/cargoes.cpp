@@ -1,6 +1,7 @@
 #include "game/cargoes.h"
 
 // Columns: name, freight rate, extra wear %, offer chance %.
+// clang-format off
 const CargoType g_cargo_table[CARGO_COUNT + 1] = {
     {TXT_WORLD_NONE, 0, 0, 0},
     {TXT_CARGO_AGRIC_PRODUCE, 25, 0, 90},
@@ -14,6 +15,7 @@ const CargoType g_cargo_table[CARGO_COUNT + 1] = {
     {TXT_CARGO_ARMS, 70, 0, 20},
     {TXT_CARGO_BALLAST, 0, 0, 100},
 };
+// clang-format on
 
 const char* cargo_name(int32_t row) {
     if (row < 0 || row > CARGO_COUNT) return "";

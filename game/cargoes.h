@@ -10,9 +10,9 @@ constexpr int8_t CARGO_BALLAST = 10;
 
 struct CargoType {
     TextId name;
-    int32_t freight_rate;        // freight factor
-    int8_t extra_wear_percent;   // extra daily wear while laden, percent of the model's wear
-    int8_t offer_chance;         // percent chance that an offer of this cargo is made
+    int32_t freight_rate;       // freight factor
+    int8_t extra_wear_percent;  // extra daily wear while laden, percent of the model's wear
+    int8_t offer_chance;        // percent chance that an offer of this cargo is made
 };
 
 extern const CargoType g_cargo_table[CARGO_COUNT + 1];

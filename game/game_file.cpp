@@ -19,7 +19,9 @@ constexpr uint32_t kChecksumFactor = 174321;
 constexpr uint32_t kChecksumStep = 1234;
 constexpr uint32_t kChecksumMask = 0xFFA4;
 
-uint32_t checksum_next(uint32_t c) { return c * kChecksumFactor + kChecksumStep; }
+uint32_t checksum_next(uint32_t c) {
+    return c * kChecksumFactor + kChecksumStep;
+}
 
 uint32_t checksum_add(uint32_t c, const Shipowner* owner) {
     uint32_t sum = static_cast<uint32_t>(owner->status) + static_cast<uint32_t>(owner->cash);
@@ -37,7 +39,9 @@ void write_bytes(Writer* w, const void* data, uint32_t count) {
     if (w->ok && dos_write(w->handle, data, count) != static_cast<int32_t>(count)) w->ok = false;
 }
 
-void write_u8(Writer* w, uint8_t v) { write_bytes(w, &v, 1); }
+void write_u8(Writer* w, uint8_t v) {
+    write_bytes(w, &v, 1);
+}
 
 void write_u32(Writer* w, uint32_t v) {
     uint8_t bytes[4];
@@ -45,7 +49,9 @@ void write_u32(Writer* w, uint32_t v) {
     write_bytes(w, bytes, 4);
 }
 
-void write_i32(Writer* w, int32_t v) { write_u32(w, static_cast<uint32_t>(v)); }
+void write_i32(Writer* w, int32_t v) {
+    write_u32(w, static_cast<uint32_t>(v));
+}
 
 void write_game(Writer* w) {
     write_bytes(w, GAME_FILE_ID_CURRENT, GAME_FILE_ID_SIZE);
@@ -96,7 +102,9 @@ bool read_bytes(Reader* r, void* data, uint32_t count) {
     return dos_read(r->handle, data, count) == static_cast<int32_t>(count);
 }
 
-bool read_u8(Reader* r, uint8_t* v) { return read_bytes(r, v, 1); }
+bool read_u8(Reader* r, uint8_t* v) {
+    return read_bytes(r, v, 1);
+}
 
 bool read_i8(Reader* r, int8_t* v) {
     uint8_t b;
@@ -133,8 +141,10 @@ bool office_styles_sound(const uint8_t* styles) {
 bool read_header(Reader* r, bool current, int8_t* count) {
     uint8_t id_end;
     if (!read_u8(r, &id_end)) return false;
-    if (!read_i8(r, &g_difficulty) || !read_i32(r, &g_difficulty_allowance) || !read_i8(r, count)) return false;
-    if (!read_i32(r, &g_playing_duration) || !read_i32(r, &g_game_spare) || !read_i32(r, &g_day)) return false;
+    if (!read_i8(r, &g_difficulty) || !read_i32(r, &g_difficulty_allowance) || !read_i8(r, count))
+        return false;
+    if (!read_i32(r, &g_playing_duration) || !read_i32(r, &g_game_spare) || !read_i32(r, &g_day))
+        return false;
     if (!read_i32(r, &g_freight_index) || !read_i32(r, &g_ship_price_index) || !read_i32(r, &g_daily_phase))
         return false;
     uint8_t styles[SHIPOWNER_MAX];

@@ -11,9 +11,9 @@
 extern const char GAME_FILE_ID_CURRENT[33];
 extern const char GAME_FILE_ID_OLD[33];
 constexpr uint32_t GAME_FILE_ID_SIZE = 32;
-constexpr uint32_t GAME_FILE_HEADER_SIZE = 71;      // up to the first shipowner record
+constexpr uint32_t GAME_FILE_HEADER_SIZE = 71;  // up to the first shipowner record
 constexpr uint32_t GAME_FILE_OLD_HEADER_SIZE = 67;
-constexpr uint32_t GAME_FILE_TAIL_SIZE = 12;        // checksum and trailer
+constexpr uint32_t GAME_FILE_TAIL_SIZE = 12;  // checksum and trailer
 // A saved game with less playing time left than this gets GAME_FILE_MIN_TIME_GIVEN seconds.
 constexpr int32_t GAME_FILE_MIN_TIME_LEFT = 100;
 constexpr int32_t GAME_FILE_MIN_TIME_GIVEN = 120;

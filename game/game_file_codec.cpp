@@ -6,7 +6,9 @@
 #include "game/ports.h"
 #include "game/ship_types.h"
 
-void put_u8(uint8_t* at, uint8_t v) { at[0] = v; }
+void put_u8(uint8_t* at, uint8_t v) {
+    at[0] = v;
+}
 
 void put_u16(uint8_t* at, uint16_t v) {
     at[0] = static_cast<uint8_t>(v);
@@ -17,9 +19,13 @@ void put_u32(uint8_t* at, uint32_t v) {
     for (int32_t i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
-uint8_t get_u8(const uint8_t* at) { return at[0]; }
+uint8_t get_u8(const uint8_t* at) {
+    return at[0];
+}
 
-uint16_t get_u16(const uint8_t* at) { return static_cast<uint16_t>(at[0] | at[1] << 8); }
+uint16_t get_u16(const uint8_t* at) {
+    return static_cast<uint16_t>(at[0] | at[1] << 8);
+}
 
 uint32_t get_u32(const uint8_t* at) {
     uint32_t v = 0;
@@ -29,7 +35,9 @@ uint32_t get_u32(const uint8_t* at) {
 
 namespace {
 
-void put_i8(uint8_t* image, uint32_t offset, int8_t v) { put_u8(image + offset, static_cast<uint8_t>(v)); }
+void put_i8(uint8_t* image, uint32_t offset, int8_t v) {
+    put_u8(image + offset, static_cast<uint8_t>(v));
+}
 void put_i16(uint8_t* image, uint32_t offset, int16_t v) {
     put_u16(image + offset, static_cast<uint16_t>(v));
 }
@@ -44,7 +52,9 @@ void put_text(uint8_t* image, uint32_t offset, const char (&text)[RECORD_NAME_SI
     std::memcpy(image + offset, text, RECORD_NAME_SIZE);
 }
 
-int8_t get_i8(const uint8_t* image, uint32_t offset) { return static_cast<int8_t>(get_u8(image + offset)); }
+int8_t get_i8(const uint8_t* image, uint32_t offset) {
+    return static_cast<int8_t>(get_u8(image + offset));
+}
 int16_t get_i16(const uint8_t* image, uint32_t offset) {
     return static_cast<int16_t>(get_u16(image + offset));
 }
@@ -59,7 +69,9 @@ bool terminated(const char (&text)[RECORD_NAME_SIZE]) {
     return std::memchr(text, '\0', RECORD_NAME_SIZE) != nullptr;
 }
 
-bool within(int32_t v, int32_t lo, int32_t hi) { return v >= lo && v <= hi; }
+bool within(int32_t v, int32_t lo, int32_t hi) {
+    return v >= lo && v <= hi;
+}
 
 constexpr int32_t kRouteRows = 55;  // charters run on routes 1..55
 
@@ -201,8 +213,8 @@ int32_t shipowner_is_sound(const Shipowner* o) {
 }
 
 int32_t ship_is_sound(const Ship* s) {
-    return terminated(s->name) && within(s->ship_type, 1, SHIP_TYPE_COUNT) && within(s->route, 0, kRouteRows) &&
-           within(s->cargo, 0, CARGO_COUNT) && within(s->port, 0, PORT_COUNT) &&
-           within(s->direction, -1, 1) && within(s->harbour_map, -1, PORT_COUNT - 1) &&
-           within(s->berth, 0, 3);
+    return terminated(s->name) && within(s->ship_type, 1, SHIP_TYPE_COUNT) &&
+           within(s->route, 0, kRouteRows) && within(s->cargo, 0, CARGO_COUNT) &&
+           within(s->port, 0, PORT_COUNT) && within(s->direction, -1, 1) &&
+           within(s->harbour_map, -1, PORT_COUNT - 1) && within(s->berth, 0, 3);
 }

@@ -34,11 +34,16 @@ void show_message(const char* text) {
 
 const char* game_load_message(int32_t result) {
     switch (result) {
-        case GAME_LOAD_NOT_FOUND: return lang_text(TXT_LOAD_NOT_FOUND);
-        case GAME_LOAD_BAD_ID: return lang_text(TXT_LOAD_BAD_ID);
-        case GAME_LOAD_NO_MEMORY: return lang_text(TXT_LOAD_NO_MEMORY);
-        case GAME_LOAD_BAD_CRC: return lang_text(TXT_LOAD_BAD_CRC);
-        default: return nullptr;
+        case GAME_LOAD_NOT_FOUND:
+            return lang_text(TXT_LOAD_NOT_FOUND);
+        case GAME_LOAD_BAD_ID:
+            return lang_text(TXT_LOAD_BAD_ID);
+        case GAME_LOAD_NO_MEMORY:
+            return lang_text(TXT_LOAD_NO_MEMORY);
+        case GAME_LOAD_BAD_CRC:
+            return lang_text(TXT_LOAD_BAD_CRC);
+        default:
+            return nullptr;
     }
 }
 

@@ -2,6 +2,7 @@
 
 // Columns: name, lon, lat, wage %, tug price, approach days, destination factor, trade entries for
 // cargoes 1..10, robbery, collision, war zone, smuggling %, smuggling kind, tug strike %.
+// clang-format off
 const PortInfo g_port_table[PORT_COUNT + 1] = {
     {TXT_WORLD_NONE, 0, 515, 98, 100, 2, 100, {{1, 100}, {2, 100}, {3, 100}, {4, 100}, {5, 100}, {6, 100}, {7, 100}, {8, 100}, {9, 100}, {10, 0}}, 0, 20, 0, 0, 0, 20},
     {TXT_PORT_LONDON, 0, 525, 98, 5, 2, 51, {{1, 80}, {2, 100}, {3, 100}, {4, 100}, {5, 105}, {6, 100}, {7, 110}, {8, 100}, {9, 105}, {10, 0}}, 0, 20, 0, 0, 0, 15},  // 1
@@ -33,6 +34,7 @@ const PortInfo g_port_table[PORT_COUNT + 1] = {
     {TXT_PORT_CALCUTTA, 884, 225, 60, 6, 2, 64, {{1, 100}, {2, 100}, {0, 100}, {0, 100}, {0, 100}, {0, 100}, {0, 100}, {8, 120}, {0, 100}, {10, 0}}, 2, 1, 0, 35, 2, 15},  // 27
     {TXT_PORT_HOUSTON, -954, 298, 66, 5, 2, 51, {{1, 100}, {2, 100}, {3, 100}, {4, 100}, {5, 110}, {6, 100}, {7, 100}, {8, 100}, {9, 100}, {10, 0}}, 0, 4, 0, 0, 0, 15},  // 28
 };
+// clang-format on
 
 const char* port_name(int32_t row) {
     if (row < 0 || row > PORT_COUNT) return "";

@@ -23,7 +23,9 @@ int32_t s_blocks_in_use = 0;
 int32_t s_blocks_until_failure = -1;
 }  // namespace
 
-bool ship_in_port(const Ship* ship) { return ship->route == 0 || ship->direction == 0; }
+bool ship_in_port(const Ship* ship) {
+    return ship->route == 0 || ship->direction == 0;
+}
 
 void append_ship(Shipowner* owner, Ship* ship) {
     ship->next = nullptr;
@@ -78,6 +80,10 @@ void free_all_ships(int32_t count) {
     for (int32_t i = 0; i < count && i < SHIPOWNER_MAX; ++i) free_ships(&g_shipowners[i]);
 }
 
-int32_t ship_blocks_in_use() { return s_blocks_in_use; }
+int32_t ship_blocks_in_use() {
+    return s_blocks_in_use;
+}
 
-void ship_alloc_fail_after(int32_t n) { s_blocks_until_failure = n; }
+void ship_alloc_fail_after(int32_t n) {
+    s_blocks_until_failure = n;
+}

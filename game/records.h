@@ -27,7 +27,9 @@ enum : uint32_t {
     ACHIEVEMENT_SHOALS = 1u << 30,
     ACHIEVEMENT_ICEBERGS = 1u << 31,
 };
-constexpr uint32_t achievement_harbour(int32_t port) { return 1u << (port - 1); }
+constexpr uint32_t achievement_harbour(int32_t port) {
+    return 1u << (port - 1);
+}
 
 struct Ship {
     Ship* next;  // the owner's next ship in purchase order, null at the end
@@ -43,8 +45,8 @@ struct Ship {
     int8_t port;   // the port the ship lies in or last left
     int32_t lon;
     int32_t lat;
-    int32_t sailed_nm;  // along the route on this voyage
-    int16_t direction;  // +1 from port A to B, -1 from B to A, 0 not under way
+    int32_t sailed_nm;        // along the route on this voyage
+    int16_t direction;        // +1 from port A to B, -1 from B to A, 0 not under way
     int32_t freight;          // $
     int32_t penalty_per_day;  // $ per day late, 0 = no time limit
     int32_t allowed_days;     // 9999 = no limit
@@ -60,8 +62,8 @@ struct Ship {
     int32_t fuel_per_day;
     int32_t costs_per_day;  // $
     uint16_t voyage_flags;
-    int8_t harbour_map;  // port row - 1 of the harbour map to manoeuvre in; -1 not yet arrived anywhere
-    int8_t berth;        // 1..3
+    int8_t harbour_map;        // port row - 1 of the harbour map to manoeuvre in; -1 not yet arrived anywhere
+    int8_t berth;              // 1..3
     int32_t smuggling_reward;  // k$, 0 = no contraband
     int8_t smuggling_kind;     // 1 suitcase, 2 chest, 3 fire arms; negative = under suspicion
 };
@@ -85,7 +87,7 @@ struct Shipowner {
     int32_t office_neglect_days;
     int32_t credit_days;
     int32_t credit_period;
-    Ship* ships;  // first ship, null for none
+    Ship* ships;            // first ship, null for none
     int32_t history_index;  // newest slot of net_worth_history
     int32_t net_worth_history[NET_WORTH_HISTORY];
     uint32_t achievements;
@@ -95,16 +97,16 @@ extern Shipowner g_shipowners[SHIPOWNER_MAX];
 extern int8_t g_shipowner_count;  // how many take part, 1..4 in a game
 
 // The game-wide values saved with a game.
-extern int8_t g_difficulty;               // 1 Beginner, 2 Expert, 3 Genius
-extern int32_t g_difficulty_allowance;    // tick limit of a manoeuvring episode
-extern int32_t g_playing_duration;        // seconds, -1 without limit
-extern int32_t g_game_spare;              // carried through saved games unchanged
+extern int8_t g_difficulty;             // 1 Beginner, 2 Expert, 3 Genius
+extern int32_t g_difficulty_allowance;  // tick limit of a manoeuvring episode
+extern int32_t g_playing_duration;      // seconds, -1 without limit
+extern int32_t g_game_spare;            // carried through saved games unchanged
 extern int32_t g_day;
-extern int32_t g_freight_index;           // 1000 = normal
-extern int32_t g_ship_price_index;        // 1000 = normal
-extern int32_t g_daily_phase;             // 0..3600
+extern int32_t g_freight_index;                // 1000 = normal
+extern int32_t g_ship_price_index;             // 1000 = normal
+extern int32_t g_daily_phase;                  // 0..3600
 extern uint8_t g_office_style[SHIPOWNER_MAX];  // a permutation of 0..3
-extern int32_t g_sim_mode;                // 0 with ship simulation, 1 pure economy
+extern int32_t g_sim_mode;                     // 0 with ship simulation, 1 pure economy
 // The program time in seconds when the playing time started, and the last reading of it.
 extern int32_t g_game_start_time;
 extern int32_t g_now_seconds;

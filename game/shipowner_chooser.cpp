@@ -3,7 +3,7 @@
 #include "game/records.h"
 #include "lang/lang.h"
 #include "ui/input_poll.h"
-#include "ui/placeholders.h"
+#include "game/main_procedure.h"
 #include "ui/screen_layout.h"
 
 ScreenBox g_shipowner_box = {80, 20, 290, 0, 99};

@@ -9,4 +9,10 @@ cmake -S . -B build/test -DSANITIZE=address,undefined > /dev/null
 cmake --build build/test -j"$jobs"
 built=$(date +%s)
 ctest --test-dir build/test -j"$jobs" --output-on-failure
-echo "build $((built - start)) s, tests $(( $(date +%s) - built )) s"
+tested=$(date +%s)
+# The threaded host (window thread, game thread, audio callback) once more under ThreadSanitizer:
+# only its own test programs are built for this.
+cmake -S . -B build/tsan -DSANITIZE=thread > /dev/null
+cmake --build build/tsan -j"$jobs" --target host_sdl_tests window_probe
+TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/host_sdl/tsan.supp" ctest --test-dir build/tsan -L host_sdl -j"$jobs" --output-on-failure
+echo "build $((built - start)) s, tests $((tested - built)) s, thread sanitizer $(( $(date +%s) - tested )) s"

@@ -29,11 +29,13 @@ BoxGeometry box_geometry(int32_t w, int32_t h) {
     return BoxGeometry{(300 - w) / 2, (180 - h) / 2, w, h};
 }
 
-// Saves the area, then draws the shadow, the box with its outline and bevel, and the lines.
-void draw_box(TextLines lines, const BoxGeometry& b, uint32_t outline) {
+// Saves the area, then draws the shadow, the box with its outline and bevel, and the lines. The
+// saved area reaches at least to column buttons_right, so that buttons wider than a small box are taken
+// away with it when the box closes.
+void draw_box(TextLines lines, const BoxGeometry& b, uint32_t outline, int32_t buttons_right) {
     int32_t right = b.bx + b.w + 20;
     int32_t bottom = b.by + b.h + 20;
-    requester_save_area(b.bx, b.by, right + 4, bottom + 4);
+    requester_save_area(b.bx, b.by, std::max(right + 4, buttons_right), bottom + 4);
     if (right + 4 < SCREEN_WIDTH && bottom + 4 < SCREEN_HEIGHT) {
         set_fill_stipple(1);
         set_draw_color(0);
@@ -109,9 +111,10 @@ void message_box_open(TextLines lines, int32_t) {
     int32_t h = 0;
     text_lines_measure(lines, &w, &h);
     BoxGeometry b = box_geometry(w, h);
-    draw_box(lines, b, 0);
-    place_button(&g_message_ok_gadget, &g_message_ok_text, lang_text(TXT_OK_CAPTION), REQUESTER_YES, b.bx + 11,
-                 b.by + b.h + 3, 57);
+    constexpr int32_t OK_LEFT = 11, OK_WIDTH = 57;
+    draw_box(lines, b, 0, b.bx + OK_LEFT + OK_WIDTH);
+    place_button(&g_message_ok_gadget, &g_message_ok_text, lang_text(TXT_OK_CAPTION), REQUESTER_YES,
+                 b.bx + OK_LEFT, b.by + b.h + 3, OK_WIDTH);
     gadget_add(&g_message_ok_gadget);
     gadgets_refresh();
 }
@@ -135,10 +138,11 @@ void ask_box_open(TextLines lines, const char* yes, const char* no, int32_t) {
     int32_t no_width = font_text_width(&g_font_sys13, no);
     w = std::max(w, yes_width + no_width + 14);
     BoxGeometry b = box_geometry(w, h);
-    draw_box(lines, b, 8);
+    int32_t no_left = b.bx + b.w + 11 - no_width;
+    draw_box(lines, b, 8, no_left + no_width + 6);
     int32_t top = b.by + b.h + 3;
     place_button(&g_ask_yes_gadget, &g_ask_yes_text, yes, REQUESTER_YES, b.bx + 4, top, yes_width + 6);
-    place_button(&g_ask_no_gadget, &g_ask_no_text, no, REQUESTER_NO, b.bx + b.w + 11 - no_width, top, no_width + 6);
+    place_button(&g_ask_no_gadget, &g_ask_no_text, no, REQUESTER_NO, no_left, top, no_width + 6);
     gadget_add(&g_ask_no_gadget);
     gadget_add(&g_ask_yes_gadget);
     gadgets_refresh();

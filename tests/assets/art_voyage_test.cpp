@@ -18,7 +18,7 @@
 namespace {
 
 class ArtVoyageTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         images_ = new std::vector<PictureImage>(PICTURE_IMAGE_COUNT);
         paint_voyage_pictures(images_->data());
@@ -68,7 +68,8 @@ TEST_F(ArtVoyageTest, PicturesShownTogetherShareOnePalette) {
     for (const auto& group : groups)
         for (int32_t n : group) {
             SCOPED_TRACE("picture " + std::to_string(n));
-            EXPECT_EQ(0, std::memcmp(picture(n).palette, picture(group[0]).palette, sizeof picture(n).palette));
+            EXPECT_EQ(0,
+                      std::memcmp(picture(n).palette, picture(group[0]).palette, sizeof picture(n).palette));
         }
 }
 
@@ -91,7 +92,8 @@ TEST_F(ArtVoyageTest, HourglassGlassIsEmptyGlassColourAndAvoidsTheIceRamp) {
     ASSERT_EQ(295, h.x1);
     ASSERT_EQ(199, h.y1);
     for (const HourglassRow& r : HOURGLASS_TOP_ROWS)
-        for (int32_t x = r.x0; x <= r.x1; ++x) EXPECT_EQ(7, pixel(13, h.x0 + x, h.y0 + r.y)) << x << "," << r.y;
+        for (int32_t x = r.x0; x <= r.x1; ++x)
+            EXPECT_EQ(7, pixel(13, h.x0 + x, h.y0 + r.y)) << x << "," << r.y;
     for (int32_t y = HOURGLASS_BOTTOM_FIRST_Y; y <= HOURGLASS_BOTTOM_LAST_Y; ++y)
         for (int32_t x = 3; x <= 21; ++x) EXPECT_EQ(7, pixel(13, h.x0 + x, h.y0 + y)) << x << "," << y;
     for (int32_t y = 16; y <= 39; ++y) EXPECT_EQ(7, pixel(13, h.x0 + HOURGLASS_STREAM_X, h.y0 + y)) << y;
@@ -179,7 +181,9 @@ TEST_F(ArtVoyageTest, RescueFramesFitTheRaftsSpot) {
                 bool border = x == 0 || y == 0 || x == 28 || y == 16;
                 int32_t in_frame = pixel(12, frames[f][0] + x, frames[f][1] + y);
                 int32_t in_spot = pixel(11, 24 + x, 84 + y);
-                if (border || f == 0) EXPECT_EQ(in_spot, in_frame) << "frame " << f << " at " << x << "," << y;
+                if (border || f == 0) {
+                    EXPECT_EQ(in_spot, in_frame) << "frame " << f << " at " << x << "," << y;
+                }
             }
 }
 

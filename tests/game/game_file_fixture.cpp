@@ -148,7 +148,8 @@ void GameFileTest::make_shipowner(int32_t index, int32_t ships) {
     for (int32_t i = 0; i < NET_WORTH_HISTORY; ++i) o.net_worth_history[i] = i * 1000 - index;
     for (int32_t k = 0; k < ships; ++k) {
         Ship* s = new_ship();
-        std::snprintf(s->name, sizeof s->name, "Ship %c%c", static_cast<char>('A' + index), static_cast<char>('a' + k % 26));
+        std::snprintf(s->name, sizeof s->name, "Ship %c%c", static_cast<char>('A' + index),
+                      static_cast<char>('a' + k % 26));
         s->ship_type = static_cast<int8_t>(1 + (k % 7));
         s->route = static_cast<int8_t>(1 + (index * 13 + k) % 55);
         s->direction = static_cast<int16_t>(k % 3 - 1);
@@ -185,6 +186,7 @@ void put_le32(std::string* bytes, uint32_t offset, uint32_t v) {
 
 uint32_t get_le32(const std::string& bytes, uint32_t offset) {
     uint32_t v = 0;
-    for (int32_t i = 0; i < 4; ++i) v |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[offset + i])) << (8 * i);
+    for (int32_t i = 0; i < 4; ++i)
+        v |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[offset + i])) << (8 * i);
     return v;
 }

@@ -2,6 +2,7 @@
 // whole, and the fields that place the records spot-checked at their offsets.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -17,7 +18,8 @@ struct Run {
 
 // Made once from the known game and checked field by field against the file layout.
 const Run kKnownGame[] = {
-    {0, "54575820204d52562020322e3020534156452032303033205461726e686f6c6d"
+    {0,
+     "54575820204d52562020322e3020534156452032303033205461726e686f6c6d"
      "1a02a00f000002ffffffff785634129001000013040000db030000b004000002"
      "00030101"},
     {71, "07"},
@@ -50,7 +52,8 @@ const Run kKnownGame[] = {
     {1339, "07"},
     {1343, "7a17"},
     {1351, "09"},
-    {1359, "6d0100001d080e005cf9ffff7c0100008a0c0000ffff000060e31600204e0000"
+    {1359,
+     "6d0100001d080e005cf9ffff7c0100008a0c0000ffff000060e31600204e0000"
      "1e"},
     {1395, "0c"},
     {1399, "2003"},
@@ -68,12 +71,16 @@ std::string golden_bytes() {
     std::string bytes(KNOWN_GAME_SIZE, '\0');
     for (const Run& run : kKnownGame) {
         size_t n = std::strlen(run.hex) / 2;
-        for (size_t i = 0; i < n; ++i) bytes[run.offset + i] = static_cast<char>(std::stoi(std::string(run.hex + 2 * i, 2), nullptr, 16));
+        for (size_t i = 0; i < n; ++i)
+            bytes[run.offset + i] =
+                static_cast<char>(std::stoi(std::string(run.hex + 2 * i, 2), nullptr, 16));
     }
     return bytes;
 }
 
-uint8_t byte_at(const std::string& b, uint32_t offset) { return static_cast<uint8_t>(b[offset]); }
+uint8_t byte_at(const std::string& b, uint32_t offset) {
+    return static_cast<uint8_t>(b[offset]);
+}
 
 TEST_F(GameFileTest, KnownGameIsWrittenByteForByte) {
     std::string file = known_game_file();

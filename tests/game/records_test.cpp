@@ -1,10 +1,11 @@
 // The ship lists of the shipowners: purchase order, unlinking, freeing, and when a ship counts as
 // in port.
+#include "game/records.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "game/records.h"
 #include "tests/harness/case_name.h"
 
 namespace {

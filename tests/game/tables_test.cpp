@@ -84,8 +84,8 @@ TEST(PortTable, SelectedRowsWhole) {
     EXPECT_EQ(basrah.tug_strike_percent, 15);
 
     const PortInfo& hong_kong = g_port_table[10];
-    const PortTradeEntry expected[PORT_CARGOES] = {{0, 80},  {0, 0},   {0, 100}, {4, 100}, {5, 110},
-                                                   {0, 100}, {7, 90},  {8, 114}, {0, 100}, {10, 0}};
+    const PortTradeEntry expected[PORT_CARGOES] = {{0, 80},  {0, 0},  {0, 100}, {4, 100}, {5, 110},
+                                                   {0, 100}, {7, 90}, {8, 114}, {0, 100}, {10, 0}};
     for (int32_t c = 0; c < PORT_CARGOES; ++c) {
         EXPECT_EQ(hong_kong.trade[c].trade_code, expected[c].trade_code) << "cargo " << c + 1;
         EXPECT_EQ(hong_kong.trade[c].supply_percent, expected[c].supply_percent) << "cargo " << c + 1;
@@ -152,8 +152,8 @@ TEST(CargoTable, ColumnSumsAndNames) {
     EXPECT_EQ(g_cargo_table[9].freight_rate, 70);
     EXPECT_EQ(g_cargo_table[8].offer_chance, 99);
 
-    const char* names[CARGO_COUNT + 1] = {"---",       "Agric.Produce", "NF-Metals",      "Metalware",
-                                          "Machinery", "Electronics",   "Chemicals",      "Plastics Prod.",
+    const char* names[CARGO_COUNT + 1] = {"---",       "Agric.Produce", "NF-Metals", "Metalware",
+                                          "Machinery", "Electronics",   "Chemicals", "Plastics Prod.",
                                           "Textiles",  "Arms",          "Ballast"};
     for (int32_t r = 0; r <= CARGO_COUNT; ++r) EXPECT_STREQ(cargo_name(r), names[r]) << "row " << r;
     EXPECT_STREQ(cargo_name(CARGO_BALLAST), "Ballast");
