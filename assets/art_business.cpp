@@ -1,7 +1,7 @@
 // The business pictures: each painted by its own painter, all with the group's one palette.
-#include "assets/art.h"
-
 #include "assets/art_business.h"
+
+#include "assets/art.h"
 
 void paint_business_pictures(PictureImage* images) {
     for (int32_t n : BIZ_PICTURES) {

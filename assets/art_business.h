@@ -34,7 +34,8 @@ constexpr BizRamp BIZ_WINE = {240, 16};
 
 // Pictures of this group; every one carries the same palette (the ship models are shown together
 // on the broker's floors, the crown over the ranking list, and the rest share it for simplicity).
-constexpr int32_t BIZ_PICTURES[] = {2, 3, 4, 5, 6, 7, 8, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 42, 43, 44, 45};
+constexpr int32_t BIZ_PICTURES[] = {2,  3,  4,  5,  6,  7,  8,  25, 26, 27, 28,
+                                    29, 30, 31, 32, 33, 34, 42, 43, 44, 45};
 
 // Interface colour 31 (black) serves as a temporary marker while a shape is shaded.
 constexpr int32_t BIZ_MARKER = 31;
@@ -83,9 +84,11 @@ void biz_field(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t 
 void biz_gradient(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, BizRamp ramp,
                   int32_t from_step, int32_t to_step, bool horizontal);
 // A shaded block: face of one step, one-pixel light top/left and dark bottom/right edges.
-void biz_block(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, BizRamp ramp, int32_t step);
+void biz_block(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, BizRamp ramp,
+               int32_t step);
 // A sunken well: dark top/left edges, light bottom/right, face of the given step.
-void biz_well(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, BizRamp ramp, int32_t step);
+void biz_well(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, BizRamp ramp,
+              int32_t step);
 // A horizontally lit cylinder (pipe, post), light from the left third.
 void biz_cylinder_v(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, BizRamp ramp,
                     int32_t dark, int32_t light);
@@ -119,14 +122,16 @@ void biz_polygon_field(PictureImage* image, const PaintPoint* points, int32_t co
     paint_polygon(image, points, count, BIZ_MARKER);
     for (int32_t y = y0; y <= y1; ++y)
         for (int32_t x = x0; x <= x1; ++x)
-            if (paint_get(image, x, y) == BIZ_MARKER) paint_pixel(image, x, y, biz_level(ramp, x, y, fn(x, y)));
+            if (paint_get(image, x, y) == BIZ_MARKER)
+                paint_pixel(image, x, y, biz_level(ramp, x, y, fn(x, y)));
 }
 // A line of the given width.
 void biz_thick_line(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t width,
                     int32_t colour);
 // A digit string in 3 x 5 (scale 1) or larger blocky digits; '%' draws a small percent sign.
 // Returns the x after the last character.
-int32_t biz_digits(PictureImage* image, int32_t x, int32_t y, const char* text, int32_t scale, int32_t colour);
+int32_t biz_digits(PictureImage* image, int32_t x, int32_t y, const char* text, int32_t scale,
+                   int32_t colour);
 // A small deterministic noise source.
 uint32_t biz_hash(uint32_t x, uint32_t y, uint32_t seed);
 

@@ -17,8 +17,13 @@ constexpr BizRoom HALL = {46, 30, 274, 134, 15, 199, 160, 84};
 
 // Marble: a light stone with soft dark veins.
 int32_t marble_level(int32_t x, int32_t y, int32_t base, uint32_t seed) {
-    int32_t v = static_cast<int32_t>(biz_hash(static_cast<uint32_t>((x + y * 2) / 7), static_cast<uint32_t>((y - x) / 9), seed) % 16);
-    int32_t vein = ((x * 3 + y * 5 + static_cast<int32_t>(biz_hash(static_cast<uint32_t>(y / 6), 1, seed) % 9)) % 37) == 0 ? -40 : 0;
+    int32_t v = static_cast<int32_t>(
+        biz_hash(static_cast<uint32_t>((x + y * 2) / 7), static_cast<uint32_t>((y - x) / 9), seed) % 16);
+    int32_t vein =
+        ((x * 3 + y * 5 + static_cast<int32_t>(biz_hash(static_cast<uint32_t>(y / 6), 1, seed) % 9)) % 37) ==
+                0
+            ? -40
+            : 0;
     return base * 16 + v - 8 + vein;
 }
 
@@ -62,12 +67,14 @@ void paint_hall_shell(PictureImage* image) {
     paint_rect(image, HALL.x0, HALL.y1 - 2, HALL.x1, HALL.y1, biz_col(BIZ_WINE, 4));
     // cornice along the top of the back wall
     paint_rect(image, HALL.x0, HALL.y0, HALL.x1, HALL.y0 + 3, biz_col(BIZ_STONE, 14));
-    for (int32_t x = HALL.x0; x <= HALL.x1; x += 4) paint_rect(image, x, HALL.y0 + 4, x + 1, HALL.y0 + 5, biz_col(BIZ_STONE, 8));
+    for (int32_t x = HALL.x0; x <= HALL.x1; x += 4)
+        paint_rect(image, x, HALL.y0 + 4, x + 1, HALL.y0 + 5, biz_col(BIZ_STONE, 8));
 }
 
 void paint_pillar(PictureImage* image, int32_t x0, int32_t x1, int32_t y0, int32_t y1) {
     biz_cylinder_v(image, x0, y0, x1, y1, BIZ_STONE, 6, 15);
-    for (int32_t x = x0 + 2; x < x1 - 1; x += 3) paint_rect(image, x, y0 + 6, x, y1 - 6, biz_col(BIZ_STONE, 7 + (x - x0) * 6 / std::max(x1 - x0, 1)));
+    for (int32_t x = x0 + 2; x < x1 - 1; x += 3)
+        paint_rect(image, x, y0 + 6, x, y1 - 6, biz_col(BIZ_STONE, 7 + (x - x0) * 6 / std::max(x1 - x0, 1)));
     biz_block(image, x0 - 3, y0, x1 + 3, y0 + 4, BIZ_GOLD, 10);
     biz_block(image, x0 - 3, y1 - 4, x1 + 3, y1, BIZ_GOLD, 8);
 }
@@ -90,11 +97,15 @@ void paint_side_lift(PictureImage* image, int32_t x0, int32_t x1, int32_t y0, in
 void paint_lift(PictureImage* image) {
     // surround: a broad brass frame with a pediment over the indicator
     biz_block(image, LIFT_X0 - 10, LIFT_Y0 - 20, LIFT_X1 + 10, LIFT_Y1 + 2, BIZ_GOLD, 7);
-    paint_bevel(image, LIFT_X0 - 6, LIFT_Y0 - 16, LIFT_X1 + 6, LIFT_Y1 + 2, biz_col(BIZ_GOLD, 12), biz_col(BIZ_GOLD, 3), true);
-    PaintPoint ped[] = {{LIFT_X0 - 12, LIFT_Y0 - 20}, {(LIFT_X0 + LIFT_X1) / 2, LIFT_Y0 - 32}, {LIFT_X1 + 12, LIFT_Y0 - 20}};
+    paint_bevel(image, LIFT_X0 - 6, LIFT_Y0 - 16, LIFT_X1 + 6, LIFT_Y1 + 2, biz_col(BIZ_GOLD, 12),
+                biz_col(BIZ_GOLD, 3), true);
+    PaintPoint ped[] = {
+        {LIFT_X0 - 12, LIFT_Y0 - 20}, {(LIFT_X0 + LIFT_X1) / 2, LIFT_Y0 - 32}, {LIFT_X1 + 12, LIFT_Y0 - 20}};
     biz_polygon_field(image, ped, 3, BIZ_GOLD, [](int32_t, int32_t y) { return 8 * 16 + (y - 56) * 4; });
-    paint_line(image, LIFT_X0 - 12, LIFT_Y0 - 20, (LIFT_X0 + LIFT_X1) / 2, LIFT_Y0 - 32, biz_col(BIZ_GOLD, 14));
-    paint_line(image, (LIFT_X0 + LIFT_X1) / 2, LIFT_Y0 - 32, LIFT_X1 + 12, LIFT_Y0 - 20, biz_col(BIZ_GOLD, 4));
+    paint_line(image, LIFT_X0 - 12, LIFT_Y0 - 20, (LIFT_X0 + LIFT_X1) / 2, LIFT_Y0 - 32,
+               biz_col(BIZ_GOLD, 14));
+    paint_line(image, (LIFT_X0 + LIFT_X1) / 2, LIFT_Y0 - 32, LIFT_X1 + 12, LIFT_Y0 - 20,
+               biz_col(BIZ_GOLD, 4));
     // the indicator: a black strip the light runs along, with a mark over each stop
     paint_rect(image, STRIP_X0 - 1, STRIP_Y0 - 1, STRIP_X1 + 1, STRIP_Y1 + 1, biz_col(BIZ_GOLD, 3));
     paint_rect(image, STRIP_X0, STRIP_Y0, STRIP_X1, STRIP_Y1, 0);
@@ -103,16 +114,17 @@ void paint_lift(PictureImage* image) {
         paint_pixel(image, x + 1, STRIP_Y0 - 3, biz_col(BIZ_GOLD, 9));
     }
     // the car inside: lit wood panels, a mirror back, a handrail and a light in its ceiling
-    biz_gradient(image, LIFT_X0, LIFT_Y0, LIFT_X1, LIFT_Y1, BIZ_WOOD, 10, 6, false);
+    biz_gradient(image, LIFT_X0, LIFT_Y0, LIFT_X1, LIFT_Y1, BIZ_WOOD, 12, 8, false);
     for (int32_t x = LIFT_X0 + 4; x < LIFT_X1 - 2; x += 10) {
-        paint_bevel(image, x, LIFT_Y0 + 8, x + 7, LIFT_Y1 - 12, biz_col(BIZ_WOOD, 12), biz_col(BIZ_WOOD, 4), true);
+        paint_bevel(image, x, LIFT_Y0 + 8, x + 7, LIFT_Y1 - 12, biz_col(BIZ_WOOD, 12), biz_col(BIZ_WOOD, 4),
+                    true);
     }
     biz_gradient(image, LIFT_X0 + 14, LIFT_Y0 + 10, LIFT_X1 - 14, LIFT_Y0 + 30, BIZ_SKY, 12, 8, false);
     paint_frame(image, LIFT_X0 + 13, LIFT_Y0 + 9, LIFT_X1 - 13, LIFT_Y0 + 31, biz_col(BIZ_GOLD, 12));
     paint_rect(image, LIFT_X0 + 1, LIFT_Y0, LIFT_X1 - 1, LIFT_Y0 + 2, biz_col(BIZ_PAPER, 15));
     paint_rect(image, LIFT_X0 + 1, LIFT_Y0 + 3, LIFT_X1 - 1, LIFT_Y0 + 3, biz_col(BIZ_WOOD, 4));
     paint_rect(image, LIFT_X0 + 2, LIFT_Y0 + 34, LIFT_X1 - 2, LIFT_Y0 + 35, biz_col(BIZ_GOLD, 13));
-    biz_gradient(image, LIFT_X0, LIFT_Y1 - 6, LIFT_X1, LIFT_Y1, BIZ_WINE, 6, 9, false);
+    biz_gradient(image, LIFT_X0, LIFT_Y1 - 6, LIFT_X1, LIFT_Y1, BIZ_RED, 7, 10, false);
     // the call buttons beside the opening
     biz_block(image, LIFT_X1 + 14, 104, LIFT_X1 + 20, 116, BIZ_GOLD, 9);
     biz_ball(image, LIFT_X1 + 17, 108, 1, 1, BIZ_RED, 8, 14);
@@ -158,7 +170,8 @@ void paint_biz_lift_hall(PictureImage* image) {
     paint_bench(image, 60, 100, 160);
     paint_bench(image, 220, 260, 160);
     // a runner carpet leading to the lift
-    PaintPoint run[] = {{LIFT_X0 + 2, HALL.y1 + 1}, {LIFT_X1 - 2, HALL.y1 + 1}, {LIFT_X1 + 40, 199}, {LIFT_X0 - 40, 199}};
+    PaintPoint run[] = {
+        {LIFT_X0 + 2, HALL.y1 + 1}, {LIFT_X1 - 2, HALL.y1 + 1}, {LIFT_X1 + 40, 199}, {LIFT_X0 - 40, 199}};
     biz_polygon_field(image, run, 4, BIZ_RED, [](int32_t x, int32_t y) {
         int32_t edge = std::min(std::abs(x - 165), 200) * 256 / (24 + (y - 134) * 40 / 65);
         return edge > 225 ? 12 * 16 : 6 * 16 + (y - 134) / 2;
@@ -168,7 +181,8 @@ void paint_biz_lift_hall(PictureImage* image) {
 void paint_biz_lift_panel(PictureImage* image) {
     paint_clear(image, 0);
     // marble wall, a dark skirting and floor
-    biz_field(image, 0, BIZ_STATUS_ROWS, 319, 188, BIZ_STONE, [](int32_t x, int32_t y) { return marble_level(x, y, 11, 3u); });
+    biz_field(image, 0, BIZ_STATUS_ROWS, 319, 188, BIZ_STONE,
+              [](int32_t x, int32_t y) { return marble_level(x, y, 11, 3u); });
     biz_gradient(image, 0, 189, 319, 199, BIZ_WINE, 5, 2, false);
     paint_rect(image, 0, 188, 319, 188, biz_col(BIZ_GOLD, 10));
     // the directory's brass frame around the box the screen fills
@@ -188,7 +202,8 @@ void paint_biz_lift_panel(PictureImage* image) {
     for (int32_t y = -5; y <= 5; ++y)
         for (int32_t x = -5; x <= 5; ++x) {
             int32_t d = x * x + y * y;
-            if (d >= 12 && d <= 22) paint_pixel(image, cx + x, cy + y, biz_col(BIZ_GOLD, 9 + (x + y < 0 ? 4 : 0)));
+            if (d >= 12 && d <= 22)
+                paint_pixel(image, cx + x, cy + y, biz_col(BIZ_GOLD, 9 + (x + y < 0 ? 4 : 0)));
         }
     for (int32_t side : {-1, 1})
         for (int32_t k = 0; k < 6; ++k) {

@@ -30,10 +30,15 @@ void paint_wall(PictureImage* image) {
     // a pump house wall of riveted steel plates, a grated floor below
     biz_field(image, 0, BIZ_STATUS_ROWS, 319, 176, BIZ_STEEL, [](int32_t x, int32_t y) {
         int32_t plate = ((x / 40) + (y / 32)) & 1;
-        return 6 * 16 + plate * 10 + static_cast<int32_t>(biz_hash(static_cast<uint32_t>(x / 2), static_cast<uint32_t>(y / 3), 2) % 10) - (y - 15) / 16;
+        return 6 * 16 + plate * 10 +
+               static_cast<int32_t>(biz_hash(static_cast<uint32_t>(x / 2), static_cast<uint32_t>(y / 3), 2) %
+                                    10) -
+               (y - 15) / 16;
     });
-    for (int32_t x = 0; x < 320; x += 40) paint_rect(image, x, BIZ_STATUS_ROWS, x, 176, biz_col(BIZ_STEEL, 2));
-    for (int32_t y = BIZ_STATUS_ROWS + 17; y < 176; y += 32) paint_rect(image, 0, y, 319, y, biz_col(BIZ_STEEL, 2));
+    for (int32_t x = 0; x < 320; x += 40)
+        paint_rect(image, x, BIZ_STATUS_ROWS, x, 176, biz_col(BIZ_STEEL, 2));
+    for (int32_t y = BIZ_STATUS_ROWS + 17; y < 176; y += 32)
+        paint_rect(image, 0, y, 319, y, biz_col(BIZ_STEEL, 2));
     for (int32_t x = 4; x < 320; x += 40)
         for (int32_t y = BIZ_STATUS_ROWS + 21; y < 176; y += 32) paint_rivets(image, x, y, x + 32, y + 24, 8);
     // floor grating
@@ -54,31 +59,40 @@ void paint_tank(PictureImage* image) {
     }
     paint_rect(image, TANK_X0 - 6, TANK_Y1 + 9, TANK_X1 + 6, TANK_Y1 + 9, biz_col(BIZ_RED, 1));
     // legs on the floor
-    for (int32_t x : {TANK_X0 - 8, TANK_X1 + 4}) biz_cylinder_v(image, x, TANK_Y1 + 9, x + 4, 184, BIZ_STEEL, 2, 8);
+    for (int32_t x : {TANK_X0 - 8, TANK_X1 + 4})
+        biz_cylinder_v(image, x, TANK_Y1 + 9, x + 4, 184, BIZ_STEEL, 2, 8);
     // a welded seam and rivets round the body
     for (int32_t y : {TANK_Y0 - 10, TANK_Y1 + 4}) {
         paint_rect(image, TANK_X0 - 6, y, TANK_X1 + 6, y, biz_col(BIZ_RED, 3));
-        for (int32_t x = TANK_X0 - 4; x <= TANK_X1 + 4; x += 5) paint_pixel(image, x, y - 1, biz_col(BIZ_RED, 12));
+        for (int32_t x = TANK_X0 - 4; x <= TANK_X1 + 4; x += 5)
+            paint_pixel(image, x, y - 1, biz_col(BIZ_RED, 12));
     }
     // the window: a heavy frame (the walls at x 87 and 158, rows 55 and 169), the empty inside
     paint_rect(image, TANK_X0 - 4, TANK_Y0 - 4, TANK_X1 + 4, TANK_Y1 + 4, biz_col(BIZ_STEEL, 9));
-    paint_bevel(image, TANK_X0 - 4, TANK_Y0 - 4, TANK_X1 + 4, TANK_Y1 + 4, biz_col(BIZ_STEEL, 13), biz_col(BIZ_STEEL, 3), false);
-    paint_bevel(image, TANK_X0 - 1, TANK_Y0 - 1, TANK_X1 + 1, TANK_Y1 + 1, biz_col(BIZ_STEEL, 2), biz_col(BIZ_STEEL, 12), false);
+    paint_bevel(image, TANK_X0 - 4, TANK_Y0 - 4, TANK_X1 + 4, TANK_Y1 + 4, biz_col(BIZ_STEEL, 13),
+                biz_col(BIZ_STEEL, 3), false);
+    paint_bevel(image, TANK_X0 - 1, TANK_Y0 - 1, TANK_X1 + 1, TANK_Y1 + 1, biz_col(BIZ_STEEL, 2),
+                biz_col(BIZ_STEEL, 12), false);
     for (int32_t x = TANK_X0 - 3; x <= TANK_X1 + 3; x += 7)
         for (int32_t y : {TANK_Y0 - 3, TANK_Y1 + 3}) paint_pixel(image, x, y, biz_col(BIZ_STEEL, 14));
     // inside: a lit, empty tank: a light gradient, the far wall's stiffeners and a ladder
     biz_field(image, TANK_X0, TANK_Y0, TANK_X1, TANK_Y1, BIZ_STONE, [](int32_t x, int32_t y) {
         int32_t d = std::abs(x - 112);
-        return 13 * 16 - d * 3 - (y - TANK_Y0) / 2;
+        return 14 * 16 - d * 2 - (y - TANK_Y0) / 3;
     });
-    for (int32_t x = TANK_X0 + 6; x < TANK_X1; x += 16) paint_rect(image, x, TANK_Y0, x + 1, TANK_Y1, biz_col(BIZ_STONE, 7));
-    for (int32_t y = TANK_Y0 + 8; y < TANK_Y1; y += 28) paint_rect(image, TANK_X0, y, TANK_X1, y, biz_col(BIZ_STONE, 8));
-    for (int32_t x : {TANK_X1 - 16, TANK_X1 - 9}) paint_rect(image, x, TANK_Y0, x, TANK_Y1, biz_col(BIZ_STONE, 5));
-    for (int32_t y = TANK_Y0 + 3; y < TANK_Y1; y += 6) paint_rect(image, TANK_X1 - 16, y, TANK_X1 - 9, y, biz_col(BIZ_STONE, 5));
+    for (int32_t x = TANK_X0 + 6; x < TANK_X1; x += 16)
+        paint_rect(image, x, TANK_Y0, x + 1, TANK_Y1, biz_col(BIZ_STONE, 7));
+    for (int32_t y = TANK_Y0 + 8; y < TANK_Y1; y += 28)
+        paint_rect(image, TANK_X0, y, TANK_X1, y, biz_col(BIZ_STONE, 8));
+    for (int32_t x : {TANK_X1 - 16, TANK_X1 - 9})
+        paint_rect(image, x, TANK_Y0, x, TANK_Y1, biz_col(BIZ_STONE, 5));
+    for (int32_t y = TANK_Y0 + 3; y < TANK_Y1; y += 6)
+        paint_rect(image, TANK_X1 - 16, y, TANK_X1 - 9, y, biz_col(BIZ_STONE, 5));
     // a stain line of old fuel at the bottom
     for (int32_t x = TANK_X0; x <= TANK_X1; ++x) {
         paint_pixel(image, x, TANK_Y1, biz_col(BIZ_STONE, 4));
-        if (biz_hash(static_cast<uint32_t>(x), 3, 4) % 2 != 0) paint_pixel(image, x, TANK_Y1 - 1, biz_col(BIZ_STONE, 6));
+        if (biz_hash(static_cast<uint32_t>(x), 3, 4) % 2 != 0)
+            paint_pixel(image, x, TANK_Y1 - 1, biz_col(BIZ_STONE, 6));
     }
     // the level marks on the right of the window
     for (int32_t k = 0; k < 5; ++k) {
@@ -86,7 +100,8 @@ void paint_tank(PictureImage* image) {
         paint_rect(image, TANK_X1 + 5, y, TANK_X1 + (k == 4 ? 6 : 8), y, biz_col(BIZ_GOLD, 14));
         paint_rect(image, TANK_X1 + 5, y + 1, TANK_X1 + (k == 4 ? 6 : 8), y + 1, biz_col(BIZ_RED, 2));
     }
-    for (int32_t y = LEVEL_ROWS[0] + 7; y < LEVEL_ROWS[4]; y += 7) paint_rect(image, TANK_X1 + 5, y, TANK_X1 + 7, y, biz_col(BIZ_GOLD, 9));
+    for (int32_t y = LEVEL_ROWS[0] + 7; y < LEVEL_ROWS[4]; y += 7)
+        paint_rect(image, TANK_X1 + 5, y, TANK_X1 + 7, y, biz_col(BIZ_GOLD, 9));
 }
 
 void paint_level_labels(PictureImage* image) {
@@ -95,11 +110,13 @@ void paint_level_labels(PictureImage* image) {
         int32_t y = BUTTON_Y[k];
         biz_block(image, 14, y - 2, BUTTON_X0 - 3, y + 10, BIZ_PAPER, 13);
         int32_t w = static_cast<int32_t>(std::char_traits<char>::length(LEVEL_LABELS[k])) * 4 - 1;
-        biz_digits(image, 14 + (BUTTON_X0 - 3 - 14 - w) / 2 + 1, y + 2, LEVEL_LABELS[k], 1, biz_col(BIZ_STEEL, 1));
+        biz_digits(image, 14 + (BUTTON_X0 - 3 - 14 - w) / 2 + 1, y + 2, LEVEL_LABELS[k], 1,
+                   biz_col(BIZ_STEEL, 1));
         paint_rect(image, 81, LEVEL_ROWS[k], TANK_X0 - 5, LEVEL_ROWS[k], biz_col(BIZ_GOLD, 12));
         // a well behind the button the screen draws
         paint_rect(image, BUTTON_X0 - 2, y - 2, BUTTON_X0 + 31, y + 10, biz_col(BIZ_STEEL, 2));
-        paint_bevel(image, BUTTON_X0 - 2, y - 2, BUTTON_X0 + 31, y + 10, biz_col(BIZ_STEEL, 1), biz_col(BIZ_STEEL, 11), false);
+        paint_bevel(image, BUTTON_X0 - 2, y - 2, BUTTON_X0 + 31, y + 10, biz_col(BIZ_STEEL, 1),
+                    biz_col(BIZ_STEEL, 11), false);
     }
     // the button column sits on a panel of its own
     paint_bevel(image, 10, 46, 84, 152, biz_col(BIZ_STEEL, 11), biz_col(BIZ_STEEL, 2), false);
@@ -111,7 +128,8 @@ void paint_console(PictureImage* image) {
     biz_gradient(image, 168, 50, 238, 118, BIZ_STEEL, 11, 8, false);
     for (int32_t k = 0; k < 3; ++k) {
         int32_t y0 = WINDOW_Y[k], y1 = y0 + 10;
-        paint_bevel(image, WINDOW_X0 - 1, y0 - 1, WINDOW_X1 + 1, y1 + 1, biz_col(BIZ_STEEL, 3), biz_col(BIZ_STEEL, 14), false);
+        paint_bevel(image, WINDOW_X0 - 1, y0 - 1, WINDOW_X1 + 1, y1 + 1, biz_col(BIZ_STEEL, 3),
+                    biz_col(BIZ_STEEL, 14), false);
         paint_rect(image, WINDOW_X0, y0, WINDOW_X1, y1, 0);
     }
     // a flow dial between the tonnes and the price window
@@ -139,7 +157,8 @@ void paint_pipes(PictureImage* image) {
     for (int32_t y = -11; y <= 11; ++y)
         for (int32_t x = -11; x <= 11; ++x) {
             int32_t d = x * x + y * y;
-            if (d >= 81 && d <= 121) paint_pixel(image, cx + x, cy + y, biz_col(BIZ_RED, 9 + (x + y < 0 ? 3 : -3)));
+            if (d >= 81 && d <= 121)
+                paint_pixel(image, cx + x, cy + y, biz_col(BIZ_RED, 9 + (x + y < 0 ? 3 : -3)));
         }
     for (int32_t k = 0; k < 4; ++k) {
         static const int32_t dx[4] = {9, 0, -9, 0};

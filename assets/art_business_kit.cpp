@@ -17,20 +17,13 @@ struct RampColours {
 
 // Each ramp runs dark -> mid -> light in two straight pieces, so the middle can carry the hue.
 constexpr RampColours RAMPS[] = {
-    {BIZ_STEEL, {3, 4, 6}, {24, 26, 30}, {56, 58, 60}},
-    {BIZ_SKY, {8, 14, 30}, {26, 38, 56}, {54, 58, 63}},
-    {BIZ_SEA, {0, 5, 12}, {6, 20, 34}, {28, 46, 54}},
-    {BIZ_WOOD, {8, 4, 2}, {30, 17, 8}, {54, 40, 24}},
-    {BIZ_RED, {10, 1, 1}, {42, 8, 6}, {63, 38, 30}},
-    {BIZ_GREEN, {2, 7, 3}, {12, 30, 12}, {40, 58, 32}},
-    {BIZ_PAPER, {22, 18, 12}, {48, 43, 32}, {63, 62, 55}},
-    {BIZ_GOLD, {14, 7, 0}, {46, 32, 4}, {63, 61, 36}},
-    {BIZ_RUST, {10, 4, 1}, {36, 16, 5}, {58, 40, 20}},
-    {BIZ_TEAL, {0, 7, 9}, {6, 30, 32}, {36, 62, 58}},
-    {BIZ_NAVY, {2, 2, 9}, {10, 14, 34}, {38, 44, 62}},
-    {BIZ_STONE, {8, 7, 6}, {32, 30, 27}, {60, 58, 54}},
-    {BIZ_SKIN, {18, 8, 4}, {48, 30, 20}, {63, 52, 42}},
-    {BIZ_WINE, {8, 0, 3}, {32, 6, 14}, {56, 32, 40}},
+    {BIZ_STEEL, {3, 4, 6}, {24, 26, 30}, {56, 58, 60}},    {BIZ_SKY, {8, 14, 30}, {26, 38, 56}, {54, 58, 63}},
+    {BIZ_SEA, {0, 5, 12}, {6, 20, 34}, {28, 46, 54}},      {BIZ_WOOD, {8, 4, 2}, {30, 17, 8}, {54, 40, 24}},
+    {BIZ_RED, {10, 1, 1}, {42, 8, 6}, {63, 38, 30}},       {BIZ_GREEN, {2, 7, 3}, {12, 30, 12}, {40, 58, 32}},
+    {BIZ_PAPER, {22, 18, 12}, {48, 43, 32}, {63, 62, 55}}, {BIZ_GOLD, {14, 7, 0}, {46, 32, 4}, {63, 61, 36}},
+    {BIZ_RUST, {10, 4, 1}, {36, 16, 5}, {58, 40, 20}},     {BIZ_TEAL, {0, 7, 9}, {6, 30, 32}, {36, 62, 58}},
+    {BIZ_NAVY, {2, 2, 9}, {10, 14, 34}, {38, 44, 62}},     {BIZ_STONE, {8, 7, 6}, {32, 30, 27}, {60, 58, 54}},
+    {BIZ_SKIN, {18, 8, 4}, {48, 30, 20}, {63, 52, 42}},    {BIZ_WINE, {8, 0, 3}, {32, 6, 14}, {56, 32, 40}},
 };
 
 }  // namespace
@@ -68,12 +61,14 @@ void biz_gradient(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32
     });
 }
 
-void biz_block(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, BizRamp ramp, int32_t step) {
+void biz_block(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, BizRamp ramp,
+               int32_t step) {
     paint_rect(image, x0, y0, x1, y1, biz_col(ramp, step));
     paint_bevel(image, x0, y0, x1, y1, biz_col(ramp, step + 3), biz_col(ramp, step - 3), false);
 }
 
-void biz_well(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, BizRamp ramp, int32_t step) {
+void biz_well(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, BizRamp ramp,
+              int32_t step) {
     paint_rect(image, x0, y0, x1, y1, biz_col(ramp, step));
     paint_bevel(image, x0, y0, x1, y1, biz_col(ramp, step + 3), biz_col(ramp, step - 3), true);
 }
@@ -132,11 +127,12 @@ void biz_planks(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t
             int32_t plank = across / width, in = across % width;
             uint32_t ph = biz_hash(static_cast<uint32_t>(plank), 7, seed);
             // grain: a slow wave along the plank, offset per plank
-            int32_t wave = static_cast<int32_t>((biz_hash(static_cast<uint32_t>(plank),
-                                                          static_cast<uint32_t>((along + static_cast<int32_t>(ph % 64)) / 5),
-                                                          seed + 1) %
-                                                 13)) -
-                           6;
+            int32_t wave =
+                static_cast<int32_t>(
+                    (biz_hash(static_cast<uint32_t>(plank),
+                              static_cast<uint32_t>((along + static_cast<int32_t>(ph % 64)) / 5), seed + 1) %
+                     13)) -
+                6;
             int32_t level = step * 16 + static_cast<int32_t>(ph % 3) * 8 - 8 + wave * 2;
             if (in == width - 1) level = (step - 4) * 16;
             if (in == 0) level = (step + 1) * 16;
@@ -182,7 +178,8 @@ constexpr uint8_t DIGITS[11][5] = {
 
 }  // namespace
 
-int32_t biz_digits(PictureImage* image, int32_t x, int32_t y, const char* text, int32_t scale, int32_t colour) {
+int32_t biz_digits(PictureImage* image, int32_t x, int32_t y, const char* text, int32_t scale,
+                   int32_t colour) {
     for (const char* p = text; *p != 0; ++p) {
         int32_t g = *p == '%' ? 10 : *p - '0';
         if (g < 0 || g > 10) {
@@ -206,7 +203,8 @@ void biz_view(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y
     for (int32_t k = 0; k < 4; ++k) {
         uint32_t h = biz_hash(static_cast<uint32_t>(k), 3, seed);
         int32_t cx = x0 + static_cast<int32_t>(h % static_cast<uint32_t>(std::max(x1 - x0, 1)));
-        int32_t cy = y0 + 3 + static_cast<int32_t>((h >> 8) % static_cast<uint32_t>(std::max(horizon - y0 - 6, 1)));
+        int32_t cy =
+            y0 + 3 + static_cast<int32_t>((h >> 8) % static_cast<uint32_t>(std::max(horizon - y0 - 6, 1)));
         for (int32_t y = cy - 2; y <= cy + 2; ++y)
             for (int32_t x = cx - 9; x <= cx + 9; ++x) {
                 if (x < x0 || x > x1 || y < y0 || y >= horizon) continue;
@@ -218,16 +216,16 @@ void biz_view(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y
     int32_t span = std::max(x1 - x0, 1);
     for (int32_t x = x0; x <= x1; ++x) {
         int32_t t = (x - x0) * 100 / span;
-        int32_t hgt = t < 45 ? (45 - t) / 6 + static_cast<int32_t>(biz_hash(static_cast<uint32_t>(x / 3), 1, seed) % 2)
-                             : 0;
+        int32_t hgt =
+            t < 45 ? (45 - t) / 6 + static_cast<int32_t>(biz_hash(static_cast<uint32_t>(x / 3), 1, seed) % 2)
+                   : 0;
         for (int32_t y = horizon - hgt; y < horizon; ++y)
             if (y >= y0) paint_pixel(image, x, y, biz_col(BIZ_SKY, 4));
     }
     biz_field(image, x0, horizon, x1, y1, BIZ_SEA, [&](int32_t x, int32_t y) {
         int32_t d = y - horizon;
-        int32_t ripple = static_cast<int32_t>(biz_hash(static_cast<uint32_t>((x + d * 3) / (4 + d / 3)),
-                                                        static_cast<uint32_t>(y), seed) %
-                                               24);
+        int32_t ripple = static_cast<int32_t>(
+            biz_hash(static_cast<uint32_t>((x + d * 3) / (4 + d / 3)), static_cast<uint32_t>(y), seed) % 24);
         return 13 * 16 - d * 16 * 7 / std::max(y1 - horizon, 1) + ripple - 12;
     });
 }
@@ -268,7 +266,10 @@ void biz_wall_picture(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, i
     biz_view(image, ix0, iy0, ix1, iy1, hz, seed);
     paint_frame(image, ix0 - 1, iy0 - 1, ix1 + 1, iy1 + 1, biz_col(BIZ_GOLD, 3));
     int32_t sx = (ix0 + ix1) / 2, len = std::max((ix1 - ix0) / 3, 6);
-    PaintPoint hull[] = {{sx - len / 2, hz - 2}, {sx + len / 2 + 2, hz - 3}, {sx + len / 2, hz + 1}, {sx - len / 2 + 1, hz + 1}};
+    PaintPoint hull[] = {{sx - len / 2, hz - 2},
+                         {sx + len / 2 + 2, hz - 3},
+                         {sx + len / 2, hz + 1},
+                         {sx - len / 2 + 1, hz + 1}};
     paint_polygon(image, hull, 4, biz_col(BIZ_STEEL, 1));
     paint_rect(image, sx - len / 6, hz - 5, sx + len / 8, hz - 3, biz_col(BIZ_STONE, 14));
     paint_rect(image, sx, hz - 8, sx + 1, hz - 5, biz_col(BIZ_RED, 8));
@@ -285,8 +286,10 @@ int64_t cross(int64_t ax, int64_t ay, int64_t bx, int64_t by) {
 BizRoomPart biz_room_part(const BizRoom& room, int32_t x, int32_t y) {
     if (x >= room.x0 && x <= room.x1 && y >= room.y0 && y <= room.y1) return BIZ_BACK;
     int64_t px = x - room.vx, py = y - room.vy;
-    int64_t tlx = room.x0 - room.vx, tly = room.y0 - room.vy, trx = room.x1 - room.vx, try_ = room.y0 - room.vy;
-    int64_t brx = room.x1 - room.vx, bry = room.y1 - room.vy, blx = room.x0 - room.vx, bly = room.y1 - room.vy;
+    int64_t tlx = room.x0 - room.vx, tly = room.y0 - room.vy, trx = room.x1 - room.vx,
+            try_ = room.y0 - room.vy;
+    int64_t brx = room.x1 - room.vx, bry = room.y1 - room.vy, blx = room.x0 - room.vx,
+            bly = room.y1 - room.vy;
     if (cross(tlx, tly, px, py) >= 0 && cross(px, py, trx, try_) > 0) return BIZ_CEILING;
     if (cross(trx, try_, px, py) >= 0 && cross(px, py, brx, bry) > 0) return BIZ_RIGHT;
     if (cross(brx, bry, px, py) >= 0 && cross(px, py, blx, bly) > 0) return BIZ_FLOOR;

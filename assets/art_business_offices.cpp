@@ -61,7 +61,10 @@ void paint_shell(PictureImage* image, const OfficeLook& o) {
                                                       12) -
                                  6;
                     } else if (o.floor_kind == 1) {
-                        level += static_cast<int32_t>(biz_hash(static_cast<uint32_t>(x), static_cast<uint32_t>(y), o.seed) % 10) - 5;
+                        level +=
+                            static_cast<int32_t>(
+                                biz_hash(static_cast<uint32_t>(x), static_cast<uint32_t>(y), o.seed) % 10) -
+                            5;
                     } else {
                         int32_t row = (depth * depth / 256) / 24;
                         int32_t cell = ((u + 400) / 20 + row) & 1;
@@ -89,7 +92,8 @@ void paint_shell(PictureImage* image, const OfficeLook& o) {
 void paint_window(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, BizRamp frame,
                   int32_t step, int32_t panes, uint32_t seed) {
     biz_view(image, x0, y0, x1, y1, y0 + (y1 - y0) * 3 / 5, seed);
-    paint_bevel(image, x0 - 2, y0 - 2, x1 + 2, y1 + 2, biz_col(frame, step - 3), biz_col(frame, step + 3), false);
+    paint_bevel(image, x0 - 2, y0 - 2, x1 + 2, y1 + 2, biz_col(frame, step - 3), biz_col(frame, step + 3),
+                false);
     paint_frame(image, x0 - 1, y0 - 1, x1 + 1, y1 + 1, biz_col(frame, step));
     for (int32_t k = 1; k < panes; ++k) {
         int32_t x = x0 + (x1 - x0) * k / panes;
@@ -127,20 +131,23 @@ void paint_desk(PictureImage* image, const OfficeLook& o, int32_t x0, int32_t x1
             paint_rect(image, (dx0 + dx1) / 2 - 2, y + 4, (dx0 + dx1) / 2 + 2, y + 4, biz_col(BIZ_GOLD, 12));
         }
     }
-    biz_gradient(image, x0 + w + 2, front + 4, x1 - w - 2, bottom, o.desk, o.desk_step - 4, o.desk_step - 6, false);
+    biz_gradient(image, x0 + w + 2, front + 4, x1 - w - 2, bottom, o.desk, o.desk_step - 4, o.desk_step - 6,
+                 false);
     // shadow on the floor
     biz_shift_half(image, x0 - 2, bottom + 1, x1 + 6, std::min(bottom + 4, ROOM.bottom), o.floor, -3);
 }
 
 void paint_chair(PictureImage* image, int32_t cx, int32_t top, int32_t seat, BizRamp ramp, int32_t step) {
-    PaintPoint back[] = {{cx - 14, top + 4}, {cx - 10, top}, {cx + 10, top}, {cx + 14, top + 4}, {cx + 13, seat}, {cx - 13, seat}};
+    PaintPoint back[] = {{cx - 14, top + 4}, {cx - 10, top},  {cx + 10, top},
+                         {cx + 14, top + 4}, {cx + 13, seat}, {cx - 13, seat}};
     biz_polygon_field(image, back, 6, ramp, [&](int32_t x, int32_t y) {
         int32_t d = std::abs(x - cx + 4);
         return step * 16 + 32 - d * 3 - (y - top) / 2;
     });
     // buttoned upholstery
     for (int32_t y = top + 4; y < seat - 2; y += 5)
-        for (int32_t x = cx - 8 + ((y / 5) & 1) * 3; x <= cx + 8; x += 6) paint_pixel(image, x, y, biz_col(ramp, step - 3));
+        for (int32_t x = cx - 8 + ((y / 5) & 1) * 3; x <= cx + 8; x += 6)
+            paint_pixel(image, x, y, biz_col(ramp, step - 3));
 }
 
 void paint_bookshelf_left(PictureImage* image, int32_t xa, int32_t xb, uint32_t seed) {
@@ -154,7 +161,8 @@ void paint_bookshelf_left(PictureImage* image, int32_t xa, int32_t xb, uint32_t 
         }
         // five shelves of books
         for (int32_t s = 0; s < 5; ++s) {
-            int32_t sy0 = biz_room_wall_y(ROOM, x, 30 + s * 44), sy1 = biz_room_wall_y(ROOM, x, 30 + (s + 1) * 44);
+            int32_t sy0 = biz_room_wall_y(ROOM, x, 30 + s * 44),
+                    sy1 = biz_room_wall_y(ROOM, x, 30 + (s + 1) * 44);
             paint_rect(image, x, sy1 - 1, x, sy1, biz_col(BIZ_WOOD, 8));
             int32_t book = (x - xa) / 3;
             uint32_t r = biz_hash(static_cast<uint32_t>(book), static_cast<uint32_t>(s), seed);
@@ -191,10 +199,14 @@ void paint_desk_lamp(PictureImage* image, int32_t x, int32_t base, BizRamp shade
 void paint_papers(PictureImage* image, int32_t x, int32_t y, uint32_t seed) {
     for (int32_t k = 0; k < 3; ++k) {
         int32_t dx = static_cast<int32_t>(biz_hash(static_cast<uint32_t>(k), 1, seed) % 5);
-        PaintPoint sheet[] = {{x + dx + k * 2, y - k}, {x + dx + k * 2 + 16, y - k - 1}, {x + dx + k * 2 + 18, y - k + 6}, {x + dx + k * 2 + 2, y - k + 7}};
+        PaintPoint sheet[] = {{x + dx + k * 2, y - k},
+                              {x + dx + k * 2 + 16, y - k - 1},
+                              {x + dx + k * 2 + 18, y - k + 6},
+                              {x + dx + k * 2 + 2, y - k + 7}};
         paint_polygon(image, sheet, 4, biz_col(BIZ_PAPER, 13 + k));
     }
-    for (int32_t l = 0; l < 3; ++l) paint_rect(image, x + 8, y + l * 2 - 1, x + 16, y + l * 2 - 1, biz_col(BIZ_STEEL, 8));
+    for (int32_t l = 0; l < 3; ++l)
+        paint_rect(image, x + 8, y + l * 2 - 1, x + 16, y + l * 2 - 1, biz_col(BIZ_STEEL, 8));
 }
 
 void paint_phone(PictureImage* image, int32_t x, int32_t y) {
@@ -208,7 +220,8 @@ void paint_globe(PictureImage* image, int32_t cx, int32_t cy, int32_t r) {
     for (int32_t y = -r; y <= r; ++y)
         for (int32_t x = -r; x <= r; ++x) {
             if (x * x + y * y > r * r) continue;
-            if (biz_hash(static_cast<uint32_t>((x + 40) / 3), static_cast<uint32_t>((y + 40) / 3), 12) % 3 == 0)
+            if (biz_hash(static_cast<uint32_t>((x + 40) / 3), static_cast<uint32_t>((y + 40) / 3), 12) % 3 ==
+                0)
                 paint_pixel(image, cx + x, cy + y, biz_col(BIZ_GREEN, 6 + (x < 0 && y < 0 ? 3 : 0)));
         }
     paint_line(image, cx - r - 2, cy + r + 2, cx + r + 2, cy - r - 2, biz_col(BIZ_GOLD, 9));
@@ -219,7 +232,8 @@ void paint_globe(PictureImage* image, int32_t cx, int32_t cy, int32_t r) {
 void paint_rug(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t y1, BizRamp ramp) {
     PaintPoint rug[] = {{x0 + 16, y0}, {x1 - 16, y0}, {x1, y1}, {x0, y1}};
     biz_polygon_field(image, rug, 4, ramp, [&](int32_t x, int32_t y) {
-        int32_t inset = std::min({y - y0, y1 - y, x - x0 - 16 * (y1 - y) / std::max(y1 - y0, 1), x1 - x - 16 * (y1 - y) / std::max(y1 - y0, 1)});
+        int32_t inset = std::min({y - y0, y1 - y, x - x0 - 16 * (y1 - y) / std::max(y1 - y0, 1),
+                                  x1 - x - 16 * (y1 - y) / std::max(y1 - y0, 1)});
         int32_t level = inset < 3 ? 12 * 16 : inset < 6 ? 5 * 16 : 8 * 16;
         if (inset >= 6 && ((x / 6 + y / 3) % 4 == 0)) level = 10 * 16;
         return level;
@@ -231,7 +245,8 @@ void paint_rug(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, int32_t 
 void paint_study(PictureImage* image, const OfficeLook& o) {
     // panelled back wall: frames of darker moulding
     for (int32_t x = ROOM.x0 + 6; x + 26 < ROOM.x1; x += 32) {
-        paint_bevel(image, x, ROOM.y0 + 44, x + 26, ROOM.y1 - 8, biz_col(BIZ_WOOD, 10), biz_col(BIZ_WOOD, 3), true);
+        paint_bevel(image, x, ROOM.y0 + 44, x + 26, ROOM.y1 - 8, biz_col(BIZ_WOOD, 10), biz_col(BIZ_WOOD, 3),
+                    true);
     }
     paint_rect(image, ROOM.x0, ROOM.y0 + 40, ROOM.x1, ROOM.y0 + 41, biz_col(BIZ_WOOD, 11));
     paint_window(image, 120, 44, 200, 92, BIZ_WOOD, 5, 3, 21u);
@@ -264,8 +279,10 @@ void paint_modern(PictureImage* image, const OfficeLook& o) {
         int32_t step = 4 + static_cast<int32_t>((r >> 16) % 5);
         for (int32_t bx = x; bx < std::min(x + w, x1 + 1); ++bx)
             for (int32_t y = hz - h; y <= hz; ++y) {
-                bool win = ((bx - x) % 3 == 1) && ((y - hz + h) % 3 == 1) && biz_hash(static_cast<uint32_t>(bx), static_cast<uint32_t>(y), 2) % 3 != 0;
-                paint_pixel(image, bx, y, win ? biz_col(BIZ_GOLD, 12) : biz_col(BIZ_NAVY, step + (bx == x ? 2 : 0)));
+                bool win = ((bx - x) % 3 == 1) && ((y - hz + h) % 3 == 1) &&
+                           biz_hash(static_cast<uint32_t>(bx), static_cast<uint32_t>(y), 2) % 3 != 0;
+                paint_pixel(image, bx, y,
+                            win ? biz_col(BIZ_GOLD, 12) : biz_col(BIZ_NAVY, step + (bx == x ? 2 : 0)));
             }
         x += w + static_cast<int32_t>((r >> 24) % 3);
     }
@@ -290,7 +307,8 @@ void paint_modern(PictureImage* image, const OfficeLook& o) {
     // a sideboard on the right wall with a model ship in a case
     for (int32_t x = 268; x <= 312; ++x) {
         int32_t ya = biz_room_wall_y(ROOM, x, 170), yb = biz_room_wall_y(ROOM, x, 250);
-        for (int32_t y = ya; y <= yb; ++y) paint_pixel(image, x, y, biz_level(BIZ_STEEL, x, y, 4 * 16 + (y - ya) * 2));
+        for (int32_t y = ya; y <= yb; ++y)
+            paint_pixel(image, x, y, biz_level(BIZ_STEEL, x, y, 4 * 16 + (y - ya) * 2));
         paint_pixel(image, x, ya, biz_col(BIZ_STEEL, 10));
     }
     biz_block(image, 272, 88, 300, 106, BIZ_SKY, 12);
@@ -302,7 +320,8 @@ void paint_modern(PictureImage* image, const OfficeLook& o) {
     // glass desk: steel legs, a pale top
     paint_chair(image, 160, 92, 128, BIZ_STEEL, 3);
     PaintPoint lid[] = {{100, 126}, {220, 126}, {232, 138}, {88, 138}};
-    biz_polygon_field(image, lid, 4, BIZ_TEAL, [&](int32_t x, int32_t) { return 11 * 16 + (x % 7 == 0 ? 40 : 0); });
+    biz_polygon_field(image, lid, 4, BIZ_TEAL,
+                      [&](int32_t x, int32_t) { return 11 * 16 + (x % 7 == 0 ? 40 : 0); });
     paint_rect(image, 88, 138, 232, 139, biz_col(BIZ_TEAL, 14));
     for (int32_t x : {94, 100, 220, 226}) biz_cylinder_v(image, x - 1, 140, x + 1, 178, BIZ_STEEL, 5, 13);
     paint_rect(image, 96, 158, 224, 159, biz_col(BIZ_STEEL, 9));
@@ -316,15 +335,18 @@ void paint_modern(PictureImage* image, const OfficeLook& o) {
 void paint_cabin(PictureImage* image, const OfficeLook& o) {
     // wood wainscot below, cream above, portholes and ship's gear
     for (int32_t y = ROOM.y0 + 50; y <= ROOM.y1; ++y)
-        for (int32_t x = ROOM.x0; x <= ROOM.x1; ++x) paint_pixel(image, x, y, biz_level(BIZ_WOOD, x, y, 7 * 16 + ((x - ROOM.x0) % 16 == 0 ? -40 : 0)));
+        for (int32_t x = ROOM.x0; x <= ROOM.x1; ++x)
+            paint_pixel(image, x, y, biz_level(BIZ_WOOD, x, y, 7 * 16 + ((x - ROOM.x0) % 16 == 0 ? -40 : 0)));
     paint_rect(image, ROOM.x0, ROOM.y0 + 48, ROOM.x1, ROOM.y0 + 49, biz_col(BIZ_WOOD, 11));
     for (int32_t x = 0; x < ROOM.x0; ++x) {
         int32_t ya = biz_room_wall_y(ROOM, x, 140), yb = biz_room_wall_y(ROOM, x, 256);
-        for (int32_t y = ya; y <= yb; ++y) paint_pixel(image, x, y, biz_level(BIZ_WOOD, x, y, 5 * 16 + x / 8));
+        for (int32_t y = ya; y <= yb; ++y)
+            paint_pixel(image, x, y, biz_level(BIZ_WOOD, x, y, 5 * 16 + x / 8));
     }
     for (int32_t x = ROOM.x1 + 1; x < 320; ++x) {
         int32_t ya = biz_room_wall_y(ROOM, x, 140), yb = biz_room_wall_y(ROOM, x, 256);
-        for (int32_t y = ya; y <= yb; ++y) paint_pixel(image, x, y, biz_level(BIZ_WOOD, x, y, 4 * 16 + (320 - x) / 8));
+        for (int32_t y = ya; y <= yb; ++y)
+            paint_pixel(image, x, y, biz_level(BIZ_WOOD, x, y, 4 * 16 + (320 - x) / 8));
     }
     // ceiling beams
     for (int32_t k = 0; k < 4; ++k) {
@@ -338,7 +360,8 @@ void paint_cabin(PictureImage* image, const OfficeLook& o) {
         biz_view(image, cx - 9, 51, cx + 9, 69, 62, static_cast<uint32_t>(cx));
         for (int32_t y = 50; y <= 70; ++y)
             for (int32_t x = cx - 10; x <= cx + 10; ++x)
-                if ((x - cx) * (x - cx) + (y - 60) * (y - 60) > 90 && (x - cx) * (x - cx) + (y - 60) * (y - 60) <= 110)
+                if ((x - cx) * (x - cx) + (y - 60) * (y - 60) > 90 &&
+                    (x - cx) * (x - cx) + (y - 60) * (y - 60) <= 110)
                     paint_pixel(image, x, y, biz_col(BIZ_GOLD, 6));
         for (int32_t a = 0; a < 8; ++a) {
             static const int32_t dx[8] = {0, 9, 12, 9, 0, -9, -12, -9};
@@ -357,7 +380,8 @@ void paint_cabin(PictureImage* image, const OfficeLook& o) {
     for (int32_t y = -10; y <= 10; ++y)
         for (int32_t x = -10; x <= 10; ++x) {
             int32_t d = x * x + y * y;
-            if (d >= 70 && d <= 100) paint_pixel(image, wx + x, wy + y, biz_col(BIZ_WOOD, 7 + (x + y < 0 ? 3 : 0)));
+            if (d >= 70 && d <= 100)
+                paint_pixel(image, wx + x, wy + y, biz_col(BIZ_WOOD, 7 + (x + y < 0 ? 3 : 0)));
         }
     biz_ball(image, wx, wy, 3, 3, BIZ_GOLD, 6, 14);
     paint_wall_clock(image, 240, 60, 7);  // the barometer
@@ -367,9 +391,11 @@ void paint_cabin(PictureImage* image, const OfficeLook& o) {
     paint_polygon(image, chart, 4, biz_col(BIZ_PAPER, 12));
     for (int32_t y = 48; y < 94; ++y)
         for (int32_t x = 274; x < 311; ++x)
-            if (paint_get(image, x, y) == biz_col(BIZ_PAPER, 12) && biz_hash(static_cast<uint32_t>(x / 4), static_cast<uint32_t>(y / 4), 31) % 4 == 0)
+            if (paint_get(image, x, y) == biz_col(BIZ_PAPER, 12) &&
+                biz_hash(static_cast<uint32_t>(x / 4), static_cast<uint32_t>(y / 4), 31) % 4 == 0)
                 paint_pixel(image, x, y, biz_col(BIZ_TEAL, 10));
-    for (int32_t x = 278; x < 310; x += 8) paint_line(image, x, 52 - (x - 272) / 4, x, 92, biz_col(BIZ_PAPER, 8));
+    for (int32_t x = 278; x < 310; x += 8)
+        paint_line(image, x, 52 - (x - 272) / 4, x, 92, biz_col(BIZ_PAPER, 8));
     paint_line(image, 276, 88, 306, 56, biz_col(BIZ_RED, 8));
     // sea chest on the left, a lantern hanging from the beam
     biz_block(image, 8, 150, 48, 176, BIZ_WOOD, 6);
@@ -393,7 +419,8 @@ void paint_control_room(PictureImage* image, const OfficeLook& o) {
     biz_block(image, ROOM.x0 + 4, ROOM.y0 + 4, ROOM.x1 - 4, ROOM.y0 + 56, BIZ_STEEL, 3);
     for (int32_t k = 0; k < 3; ++k) {
         int32_t x0 = ROOM.x0 + 8 + k * 64, x1 = x0 + 58, y0 = ROOM.y0 + 8, y1 = ROOM.y0 + 52;
-        biz_gradient(image, x0, y0, x1, y1, k == 1 ? BIZ_SEA : BIZ_TEAL, k == 1 ? 6 : 2, k == 1 ? 3 : 1, false);
+        biz_gradient(image, x0, y0, x1, y1, k == 1 ? BIZ_SEA : BIZ_TEAL, k == 1 ? 6 : 2, k == 1 ? 3 : 1,
+                     false);
         if (k == 1) {
             for (int32_t y = y0; y <= y1; ++y)
                 for (int32_t x = x0; x <= x1; ++x) {
@@ -401,23 +428,28 @@ void paint_control_room(PictureImage* image, const OfficeLook& o) {
                     bool land = (x - x0 > 8 && x - x0 < 22 && y - y0 > 6 && y - y0 < 36 && r % 3 != 0) ||
                                 (x - x0 > 30 && x - x0 < 52 && y - y0 > 4 && y - y0 < 24 && r % 4 != 0);
                     if (land) paint_pixel(image, x, y, biz_col(BIZ_GREEN, 6));
-                    if ((x - x0) % 10 == 0 || (y - y0) % 10 == 0) paint_pixel(image, x, y, biz_col(BIZ_TEAL, 7));
+                    if ((x - x0) % 10 == 0 || (y - y0) % 10 == 0)
+                        paint_pixel(image, x, y, biz_col(BIZ_TEAL, 7));
                 }
             for (int32_t s = 0; s < 5; ++s) {
                 uint32_t r = biz_hash(static_cast<uint32_t>(s), 8, 92);
-                paint_pixel(image, x0 + 4 + static_cast<int32_t>(r % 50), y0 + 4 + static_cast<int32_t>((r >> 8) % 36), biz_col(BIZ_GOLD, 15));
+                paint_pixel(image, x0 + 4 + static_cast<int32_t>(r % 50),
+                            y0 + 4 + static_cast<int32_t>((r >> 8) % 36), biz_col(BIZ_GOLD, 15));
             }
         } else {
             for (int32_t y = y0 + 4; y < y1 - 2; y += 4) {
-                int32_t len = 10 + static_cast<int32_t>(biz_hash(static_cast<uint32_t>(y), static_cast<uint32_t>(k), 93) % 40);
+                int32_t len = 10 + static_cast<int32_t>(
+                                       biz_hash(static_cast<uint32_t>(y), static_cast<uint32_t>(k), 93) % 40);
                 paint_rect(image, x0 + 4, y, x0 + 4 + len, y, biz_col(BIZ_TEAL, 11));
             }
         }
-        paint_bevel(image, x0 - 1, y0 - 1, x1 + 1, y1 + 1, biz_col(BIZ_STEEL, 0), biz_col(BIZ_STEEL, 7), false);
+        paint_bevel(image, x0 - 1, y0 - 1, x1 + 1, y1 + 1, biz_col(BIZ_STEEL, 0), biz_col(BIZ_STEEL, 7),
+                    false);
     }
     // the console along the back wall, with switches, dials and the blinking lamp
     int32_t cy0 = 96, cy1 = ROOM.y1;
-    PaintPoint desk[] = {{ROOM.x0 + 4, cy0 + 4}, {ROOM.x1 - 4, cy0 + 4}, {ROOM.x1 - 4, cy1}, {ROOM.x0 + 4, cy1}};
+    PaintPoint desk[] = {
+        {ROOM.x0 + 4, cy0 + 4}, {ROOM.x1 - 4, cy0 + 4}, {ROOM.x1 - 4, cy1}, {ROOM.x0 + 4, cy1}};
     biz_polygon_field(image, desk, 4, BIZ_STEEL, [&](int32_t, int32_t y) { return 7 * 16 - (y - cy0) * 3; });
     paint_rect(image, ROOM.x0 + 2, cy0 + 2, ROOM.x1 - 2, cy0 + 3, biz_col(BIZ_STEEL, 12));
     for (int32_t x = ROOM.x0 + 12; x < ROOM.x1 - 12; x += 6) {
@@ -455,7 +487,11 @@ void paint_control_room(PictureImage* image, const OfficeLook& o) {
                 if ((v % 24) < 3) level = 7 * 16;
                 paint_pixel(image, x, y, biz_level(BIZ_STEEL, x, y, level));
                 if ((v % 24) == 12 && x % 5 == 0)
-                    paint_pixel(image, x, y, biz_col(biz_hash(static_cast<uint32_t>(x), static_cast<uint32_t>(y), 4) % 2 ? BIZ_GREEN : BIZ_RED, 13));
+                    paint_pixel(image, x, y,
+                                biz_col(biz_hash(static_cast<uint32_t>(x), static_cast<uint32_t>(y), 4) % 2
+                                            ? BIZ_GREEN
+                                            : BIZ_RED,
+                                        13));
             }
         }
     }
@@ -467,7 +503,8 @@ void paint_control_room(PictureImage* image, const OfficeLook& o) {
     paint_rect(image, 84, 147, 236, 147, biz_col(BIZ_TEAL, 12));
     biz_block(image, 110, 120, 140, 138, BIZ_STEEL, 3);
     biz_gradient(image, 112, 122, 138, 134, BIZ_GREEN, 8, 3, false);
-    for (int32_t y = 124; y < 134; y += 3) paint_rect(image, 114, y, 114 + (y * 7) % 20, y, biz_col(BIZ_GREEN, 13));
+    for (int32_t y = 124; y < 134; y += 3)
+        paint_rect(image, 114, y, 114 + (y * 7) % 20, y, biz_col(BIZ_GREEN, 13));
     biz_block(image, 178, 138, 214, 143, BIZ_STEEL, 9);  // keyboard
     for (int32_t x = 180; x < 212; x += 2) paint_pixel(image, x, 140, biz_col(BIZ_STEEL, 4));
 }

@@ -16,7 +16,10 @@ void paint_brick(PictureImage* image, int32_t x0, int32_t y0) {
     const int32_t w = BIZ_RANK_BRICK.w, h = BIZ_RANK_BRICK.h;
     for (int32_t y = 0; y < h; ++y)
         for (int32_t x = 0; x < w; ++x) {
-            int32_t level = 8 * 16 + static_cast<int32_t>(biz_hash(static_cast<uint32_t>(x), static_cast<uint32_t>(y), 44) % 20) - 10;
+            int32_t level =
+                8 * 16 +
+                static_cast<int32_t>(biz_hash(static_cast<uint32_t>(x), static_cast<uint32_t>(y), 44) % 20) -
+                10;
             level += (w / 2 - x) * 2;  // lit from the left
             if (y == 0) level = 13 * 16;
             if (y == 1) level = 11 * 16;
@@ -39,13 +42,15 @@ void paint_piece(PictureImage* image, int32_t x0, int32_t y0) {
 
 void paint_crown_shape(PictureImage* image, int32_t ox, int32_t oy) {
     // five points with pearls, a jewelled band and a velvet cap, inside 30 x 22 with a key border
-    PaintPoint body[] = {{ox + 3, oy + 17}, {ox + 2, oy + 6},  {ox + 8, oy + 11},  {ox + 10, oy + 4}, {ox + 15, oy + 10},
-                         {ox + 20, oy + 4}, {ox + 22, oy + 11}, {ox + 28, oy + 6}, {ox + 27, oy + 17}};
+    PaintPoint body[] = {{ox + 3, oy + 17},  {ox + 2, oy + 6},   {ox + 8, oy + 11},
+                         {ox + 10, oy + 4},  {ox + 15, oy + 10}, {ox + 20, oy + 4},
+                         {ox + 22, oy + 11}, {ox + 28, oy + 6},  {ox + 27, oy + 17}};
     paint_polygon(image, body, 9, biz_col(BIZ_WINE, 8));
-    PaintPoint gold[] = {{ox + 3, oy + 17}, {ox + 2, oy + 6},  {ox + 7, oy + 13},  {ox + 10, oy + 4}, {ox + 14, oy + 12},
-                         {ox + 15, oy + 3}, {ox + 16, oy + 12}, {ox + 20, oy + 4}, {ox + 23, oy + 13}, {ox + 28, oy + 6},
-                         {ox + 27, oy + 17}};
-    biz_polygon_field(image, gold, 11, BIZ_GOLD, [&](int32_t x, int32_t y) { return 13 * 16 - (x - ox) * 8 / 2 + (oy + 10 - y) * 4; });
+    PaintPoint gold[] = {{ox + 3, oy + 17},  {ox + 2, oy + 6},  {ox + 7, oy + 13},  {ox + 10, oy + 4},
+                         {ox + 14, oy + 12}, {ox + 15, oy + 3}, {ox + 16, oy + 12}, {ox + 20, oy + 4},
+                         {ox + 23, oy + 13}, {ox + 28, oy + 6}, {ox + 27, oy + 17}};
+    biz_polygon_field(image, gold, 11, BIZ_GOLD,
+                      [&](int32_t x, int32_t y) { return 13 * 16 - (x - ox) * 8 / 2 + (oy + 10 - y) * 4; });
     // band
     biz_gradient(image, ox + 3, oy + 15, ox + 27, oy + 19, BIZ_GOLD, 14, 6, false);
     paint_rect(image, ox + 3, oy + 20, ox + 27, oy + 20, biz_col(BIZ_GOLD, 3));
@@ -90,7 +95,8 @@ void paint_biz_ranking(PictureImage* image) {
         int32_t drop = 18 - t * t / 40;
         for (int32_t y = 4; y <= drop; ++y) {
             int32_t fold = (y * 3 + std::abs(t)) % 8;
-            paint_pixel(image, x, y, biz_level(BIZ_WINE, x, y, (9 - (y - 4) / 3) * 16 + (fold < 4 ? 16 : -8)));
+            paint_pixel(image, x, y,
+                        biz_level(BIZ_WINE, x, y, (9 - (y - 4) / 3) * 16 + (fold < 4 ? 16 : -8)));
         }
         paint_pixel(image, x, drop, biz_col(BIZ_GOLD, 11));
         paint_pixel(image, x, drop + 1, biz_col(BIZ_GOLD, 6));
@@ -116,7 +122,8 @@ void paint_biz_ranking(PictureImage* image) {
     paint_frame(image, 208, 163, 314, 196, biz_col(BIZ_WOOD, 11));
     paint_brick(image, BIZ_RANK_BRICK.x, BIZ_RANK_BRICK.y);
     // three small bricks stacked as a sign for "status", three piece rows for "worth"
-    for (int32_t k = 0; k < 3; ++k) paint_rect(image, 268 + k * 2, 174 - k * 3, 278 + k * 2, 175 - k * 3, biz_col(BIZ_RED, 8 + k));
+    for (int32_t k = 0; k < 3; ++k)
+        paint_rect(image, 268 + k * 2, 174 - k * 3, 278 + k * 2, 175 - k * 3, biz_col(BIZ_RED, 8 + k));
     for (int32_t k = 0; k < 5; ++k) paint_piece(image, BIZ_RANK_PIECE.x, BIZ_RANK_PIECE.y - 3 * k);
     for (int32_t k = 0; k < 6; ++k) paint_piece(image, 286, 190 - 3 * k);
     paint_piece(image, BIZ_RANK_PIECE.x, BIZ_RANK_PIECE.y);
@@ -128,26 +135,32 @@ void paint_biz_statistics(PictureImage* image) {
     biz_planks(image, 0, BIZ_STATUS_ROWS, 319, 199, BIZ_WOOD, 6, 20, false, 8u);
     biz_block(image, 20, 24, 300, 199, BIZ_PAPER, 11);
     biz_field(image, 22, 26, 298, 199, BIZ_PAPER, [](int32_t x, int32_t y) {
-        return 14 * 16 - (x + y) / 40 + static_cast<int32_t>(biz_hash(static_cast<uint32_t>(x), static_cast<uint32_t>(y), 81) % 6);
+        return 14 * 16 - (x + y) / 40 +
+               static_cast<int32_t>(biz_hash(static_cast<uint32_t>(x), static_cast<uint32_t>(y), 81) % 6);
     });
     // a drawing pin in each top corner
     for (int32_t x : {28, 292}) biz_ball(image, x, 31, 2, 2, BIZ_RED, 5, 14);
     // the chart field: a dark screen with a dim grid, axes and ticks outside it
     paint_rect(image, CHART_X0 - 3, CHART_Y0 - 3, CHART_X1 + 3, CHART_Y1 + 3, biz_col(BIZ_STEEL, 8));
-    paint_bevel(image, CHART_X0 - 3, CHART_Y0 - 3, CHART_X1 + 3, CHART_Y1 + 3, biz_col(BIZ_STEEL, 12), biz_col(BIZ_STEEL, 3), false);
+    paint_bevel(image, CHART_X0 - 3, CHART_Y0 - 3, CHART_X1 + 3, CHART_Y1 + 3, biz_col(BIZ_STEEL, 12),
+                biz_col(BIZ_STEEL, 3), false);
     biz_gradient(image, CHART_X0, CHART_Y0, CHART_X1, CHART_Y1, BIZ_NAVY, 4, 1, false);
     for (int32_t x = CHART_X0; x <= CHART_X1; x += 20)
         for (int32_t y = CHART_Y0; y <= CHART_Y1; y += 2) paint_pixel(image, x, y, biz_col(BIZ_NAVY, 6));
     for (int32_t y = CHART_Y0; y <= CHART_Y1; y += 10)
         for (int32_t x = CHART_X0; x <= CHART_X1; x += 2) paint_pixel(image, x, y, biz_col(BIZ_NAVY, 6));
-    for (int32_t y = CHART_Y0; y <= CHART_Y1; y += 10) paint_rect(image, CHART_X0 - 9, y, CHART_X0 - 5, y, biz_col(BIZ_STEEL, 3));
-    for (int32_t x = CHART_X0; x <= CHART_X1; x += 20) paint_rect(image, x, CHART_Y1 + 5, x, CHART_Y1 + 9, biz_col(BIZ_STEEL, 3));
+    for (int32_t y = CHART_Y0; y <= CHART_Y1; y += 10)
+        paint_rect(image, CHART_X0 - 9, y, CHART_X0 - 5, y, biz_col(BIZ_STEEL, 3));
+    for (int32_t x = CHART_X0; x <= CHART_X1; x += 20)
+        paint_rect(image, x, CHART_Y1 + 5, x, CHART_Y1 + 9, biz_col(BIZ_STEEL, 3));
     paint_rect(image, CHART_X0 - 6, CHART_Y0 - 2, CHART_X0 - 6, CHART_Y1 + 6, biz_col(BIZ_STEEL, 2));
     paint_rect(image, CHART_X0 - 6, CHART_Y1 + 6, CHART_X1 + 2, CHART_Y1 + 6, biz_col(BIZ_STEEL, 2));
     // up and down arrows at the ends of the value axis
     for (int32_t k = 0; k < 3; ++k) {
-        paint_rect(image, CHART_X0 - 6 - k, CHART_Y0 - 4 + k, CHART_X0 - 6 + k, CHART_Y0 - 4 + k, biz_col(BIZ_GREEN, 7));
-        paint_rect(image, CHART_X1 + 4, CHART_Y1 + 6 - k, CHART_X1 + 4, CHART_Y1 + 6 + k, biz_col(BIZ_STEEL, 2));
+        paint_rect(image, CHART_X0 - 6 - k, CHART_Y0 - 4 + k, CHART_X0 - 6 + k, CHART_Y0 - 4 + k,
+                   biz_col(BIZ_GREEN, 7));
+        paint_rect(image, CHART_X1 + 4, CHART_Y1 + 6 - k, CHART_X1 + 4, CHART_Y1 + 6 + k,
+                   biz_col(BIZ_STEEL, 2));
     }
     paint_rect(image, CHART_X1 + 1, CHART_Y1 + 6, CHART_X1 + 3, CHART_Y1 + 6, biz_col(BIZ_STEEL, 2));
     // on the right: a pen and a stack of coins, the owner's tools
@@ -158,6 +171,5 @@ void paint_biz_statistics(PictureImage* image) {
     for (int32_t k = 0; k < 4; ++k) paint_piece(image, 280, 176 - 3 * k);
     biz_ball(image, 272, 60, 14, 14, BIZ_GOLD, 5, 14);  // a medal-like seal
     biz_ball(image, 272, 60, 10, 10, BIZ_GOLD, 8, 12);
-    biz_digits(image, 266, 58, "1", 1, biz_col(BIZ_GOLD, 3));
     paint_rect(image, 0, 0, 319, BIZ_STATUS_ROWS - 1, 0);
 }

@@ -11,7 +11,7 @@ namespace {
 enum CraneKind { CRANE_NONE, CRANE_PEDESTAL, CRANE_DERRICK };
 
 struct Crane {
-    int32_t x;      // along the ship, from its stern
+    int32_t x;  // along the ship, from its stern
     CraneKind kind;
     int32_t reach;  // jib or boom length and direction (+ forward)
 };
@@ -152,18 +152,21 @@ void paint_hull(PictureImage* image, const ShipLook& s) {
         paint_frame(image, tx - 3, ty - 3, tx + 3, ty + 3, biz_col(BIZ_STONE, 14));
     }
     // draft marks at the stem
-    for (int32_t y = wl - 2; y > wl - s.freeboard + 2; y -= 2) paint_pixel(image, bow + 1, y, biz_col(BIZ_STONE, 13));
+    for (int32_t y = wl - 2; y > wl - s.freeboard + 2; y -= 2)
+        paint_pixel(image, bow + 1, y, biz_col(BIZ_STONE, 13));
 }
 
 // ---- what stands on deck ------------------------------------------------------------------
 
 void paint_cargo(PictureImage* image, const ShipLook& s) {
-    static const BizRamp box_ramps[] = {BIZ_RED, BIZ_NAVY, BIZ_GREEN, BIZ_GOLD, BIZ_RUST, BIZ_TEAL, BIZ_STONE};
+    static const BizRamp box_ramps[] = {BIZ_RED,  BIZ_NAVY, BIZ_GREEN, BIZ_GOLD,
+                                        BIZ_RUST, BIZ_TEAL, BIZ_STONE};
     for (int32_t x = s.cargo_x0; x + 7 <= s.cargo_x1; x += 8) {
         int32_t d = deck_row(s, x + 4);
         bool crane_here = false;
         for (const Crane& c : s.cranes)
-            if (c.kind == CRANE_PEDESTAL && s.stern + c.x >= x - 2 && s.stern + c.x <= x + 9) crane_here = true;
+            if (c.kind == CRANE_PEDESTAL && s.stern + c.x >= x - 2 && s.stern + c.x <= x + 9)
+                crane_here = true;
         if (crane_here) continue;
         // hatch coaming
         biz_block(image, x, d - 2, x + 7, d - 1, BIZ_STEEL, 6);
@@ -266,11 +269,13 @@ void paint_rust(PictureImage* image, const ShipLook& s) {
         uint32_t r = biz_hash(static_cast<uint32_t>(k), 17, s.seed);
         int32_t x = s.stern + 2 + static_cast<int32_t>(r % static_cast<uint32_t>(s.length - 4));
         int32_t d = deck_row(s, x);
-        int32_t len = 2 + static_cast<int32_t>((r >> 8) % static_cast<uint32_t>(std::max(s.freeboard * s.rust / 3, 2)));
+        int32_t len =
+            2 + static_cast<int32_t>((r >> 8) % static_cast<uint32_t>(std::max(s.freeboard * s.rust / 3, 2)));
         int32_t shade = 4 + static_cast<int32_t>((r >> 16) % 5);
         for (int32_t y = d + 1; y < std::min(d + 1 + len, s.waterline - 1); ++y) {
             int32_t c = paint_get(image, x, y);
-            if (c >= s.hull.base && c < s.hull.base + s.hull.count && (((y * 7) ^ static_cast<int32_t>(r)) & 3) != 0)
+            if (c >= s.hull.base && c < s.hull.base + s.hull.count &&
+                (((y * 7) ^ static_cast<int32_t>(r)) & 3) != 0)
                 paint_pixel(image, x, y, biz_col(BIZ_RUST, shade - (y - d) / 3));
         }
         // patches near the waterline and at the bow
@@ -305,7 +310,8 @@ void paint_water_at_hull(PictureImage* image, const ShipLook& s, int32_t w, int3
     // the hull's dark reflection, broken by ripples
     for (int32_t y = s.waterline + 1; y < std::min(s.waterline + 6, h); ++y)
         for (int32_t x = s.stern; x <= bow; ++x)
-            if (((x + y * 3) % 5) != 0 && biz_hash(static_cast<uint32_t>(x), static_cast<uint32_t>(y), s.seed) % 3 != 0)
+            if (((x + y * 3) % 5) != 0 &&
+                biz_hash(static_cast<uint32_t>(x), static_cast<uint32_t>(y), s.seed) % 3 != 0)
                 biz_shift(image, x, y, x, y, BIZ_SEA, -(6 - (y - s.waterline)));
     // foam along the waterline and the bow wave
     for (int32_t x = s.stern - 3; x <= bow + 3; ++x)
@@ -329,7 +335,8 @@ void paint_ship_photo(PictureImage* image, const ShipLook& s, int32_t w, int32_t
         int32_t d = deck_row(s, s.stern + 4);
         int32_t x0 = s.stern + 1, x1 = s.stern + 8, y0 = d - 10;
         biz_block(image, x0, y0, x1, d - 1, BIZ_STEEL, 7);
-        for (int32_t y = y0 + 2; y < d - 1; y += 3) paint_line(image, x0 + 1, y, x1 - 1, y + 2, biz_col(BIZ_STEEL, 4));
+        for (int32_t y = y0 + 2; y < d - 1; y += 3)
+            paint_line(image, x0 + 1, y, x1 - 1, y + 2, biz_col(BIZ_STEEL, 4));
         paint_line(image, x1, y0, x1 + 8, y0 - 6, biz_col(BIZ_STEEL, 3));
         paint_rect(image, x1 + 8, y0 - 6, x1 + 8, d - 1, biz_col(BIZ_STEEL, 5));
     }
@@ -347,53 +354,263 @@ ShipLook model_look(int32_t model) {
     ShipLook s{};
     switch (model) {
         case 1:  // the big roll-on/lift-off carrier: high sides, containers, stern ramp, bow thruster
-            s = {10, 206, 42, 37, 11, 4, 24, 6, false, BIZ_RED, 8, BIZ_STEEL, 30, 26, 4, 5,
-                 36, 7, 8, BIZ_NAVY, 8,
-                 {{88, CRANE_PEDESTAL, 14}, {150, CRANE_PEDESTAL, 14}, {0, CRANE_NONE, 0}, {0, CRANE_NONE, 0},
+            s = {10,
+                 206,
+                 42,
+                 37,
+                 11,
+                 4,
+                 24,
+                 6,
+                 false,
+                 BIZ_RED,
+                 8,
+                 BIZ_STEEL,
+                 30,
+                 26,
+                 4,
+                 5,
+                 36,
+                 7,
+                 8,
+                 BIZ_NAVY,
+                 8,
+                 {{88, CRANE_PEDESTAL, 14},
+                  {150, CRANE_PEDESTAL, 14},
+                  {0, CRANE_NONE, 0},
+                  {0, CRANE_NONE, 0},
                   {0, CRANE_NONE, 0}},
-                 62, 198, 3, true, true, false, 0, 0, 27u};
+                 62,
+                 198,
+                 3,
+                 true,
+                 true,
+                 false,
+                 0,
+                 0,
+                 27u};
             break;
         case 2:  // new multi-purpose freighter, 190 m: navy hull, house aft, four cranes
-            s = {8, 160, 29, 24, 7, 3, 16, 4, false, BIZ_NAVY, 7, BIZ_RED, 14, 22, 3, 4,
-                 20, 6, 6, BIZ_RED, 9,
-                 {{56, CRANE_PEDESTAL, 11}, {88, CRANE_PEDESTAL, 11}, {120, CRANE_PEDESTAL, 11},
-                  {0, CRANE_NONE, 0}, {0, CRANE_NONE, 0}},
-                 40, 150, 1, false, false, false, 0, 0, 31u};
+            s = {8,
+                 160,
+                 29,
+                 24,
+                 7,
+                 3,
+                 16,
+                 4,
+                 false,
+                 BIZ_NAVY,
+                 7,
+                 BIZ_RED,
+                 14,
+                 22,
+                 3,
+                 4,
+                 20,
+                 6,
+                 6,
+                 BIZ_RED,
+                 9,
+                 {{56, CRANE_PEDESTAL, 11},
+                  {88, CRANE_PEDESTAL, 11},
+                  {120, CRANE_PEDESTAL, 11},
+                  {0, CRANE_NONE, 0},
+                  {0, CRANE_NONE, 0}},
+                 40,
+                 150,
+                 1,
+                 false,
+                 false,
+                 false,
+                 0,
+                 0,
+                 31u};
             break;
         case 3:  // new multi-purpose freighter, 150 m: green hull, two cranes
-            s = {10, 128, 29, 23, 7, 3, 14, 4, false, BIZ_GREEN, 6, BIZ_RED, 12, 20, 3, 4,
-                 17, 6, 6, BIZ_STONE, 12,
-                 {{54, CRANE_PEDESTAL, 10}, {90, CRANE_PEDESTAL, 10}, {0, CRANE_NONE, 0}, {0, CRANE_NONE, 0},
+            s = {10,
+                 128,
+                 29,
+                 23,
+                 7,
+                 3,
+                 14,
+                 4,
+                 false,
+                 BIZ_GREEN,
+                 6,
+                 BIZ_RED,
+                 12,
+                 20,
+                 3,
+                 4,
+                 17,
+                 6,
+                 6,
+                 BIZ_STONE,
+                 12,
+                 {{54, CRANE_PEDESTAL, 10},
+                  {90, CRANE_PEDESTAL, 10},
+                  {0, CRANE_NONE, 0},
+                  {0, CRANE_NONE, 0},
                   {0, CRANE_NONE, 0}},
-                 36, 122, 1, false, false, false, 0, 1, 34u};
+                 36,
+                 122,
+                 1,
+                 false,
+                 false,
+                 false,
+                 0,
+                 1,
+                 34u};
             break;
         case 4:  // pre-owned, 190 m: black hull, derrick posts, some rust
-            s = {10, 160, 28, 22, 7, 4, 18, 5, false, BIZ_STEEL, 2, BIZ_RED, 28, 22, 3, 4,
-                 36, 6, 7, BIZ_GOLD, 9,
-                 {{14, CRANE_DERRICK, 8}, {68, CRANE_DERRICK, -9}, {100, CRANE_DERRICK, 9},
-                  {138, CRANE_DERRICK, -9}, {0, CRANE_NONE, 0}},
-                 0, 0, 0, false, false, false, 1, 1, 41u};
+            s = {10,
+                 160,
+                 28,
+                 22,
+                 7,
+                 4,
+                 18,
+                 5,
+                 false,
+                 BIZ_STEEL,
+                 2,
+                 BIZ_RED,
+                 28,
+                 22,
+                 3,
+                 4,
+                 36,
+                 6,
+                 7,
+                 BIZ_GOLD,
+                 9,
+                 {{14, CRANE_DERRICK, 8},
+                  {68, CRANE_DERRICK, -9},
+                  {100, CRANE_DERRICK, 9},
+                  {138, CRANE_DERRICK, -9},
+                  {0, CRANE_NONE, 0}},
+                 0,
+                 0,
+                 0,
+                 false,
+                 false,
+                 false,
+                 1,
+                 1,
+                 41u};
             break;
         case 5:  // pre-owned, 150 m: grey hull, house aft, grey cranes
-            s = {10, 128, 28, 22, 7, 3, 14, 4, false, BIZ_STONE, 8, BIZ_WINE, 10, 20, 3, 4,
-                 16, 6, 6, BIZ_TEAL, 8,
-                 {{52, CRANE_PEDESTAL, -10}, {88, CRANE_PEDESTAL, 10}, {0, CRANE_NONE, 0}, {0, CRANE_NONE, 0},
+            s = {10,
+                 128,
+                 28,
+                 22,
+                 7,
+                 3,
+                 14,
+                 4,
+                 false,
+                 BIZ_STONE,
+                 8,
+                 BIZ_WINE,
+                 10,
+                 20,
+                 3,
+                 4,
+                 16,
+                 6,
+                 6,
+                 BIZ_TEAL,
+                 8,
+                 {{52, CRANE_PEDESTAL, -10},
+                  {88, CRANE_PEDESTAL, 10},
+                  {0, CRANE_NONE, 0},
+                  {0, CRANE_NONE, 0},
                   {0, CRANE_NONE, 0}},
-                 34, 122, 0, false, false, false, 2, 1, 47u};
+                 34,
+                 122,
+                 0,
+                 false,
+                 false,
+                 false,
+                 2,
+                 1,
+                 47u};
             break;
         case 6:  // low cost, 190 m: an old tramp with a midships bridge, tall funnel and smoke
-            s = {10, 160, 26, 20, 6, 5, 22, 3, true, BIZ_WINE, 6, BIZ_STEEL, 70, 24, 3, 4,
-                 73, 7, 9, BIZ_RUST, 8,
-                 {{24, CRANE_DERRICK, 10}, {52, CRANE_DERRICK, -10}, {118, CRANE_DERRICK, 10},
-                  {146, CRANE_DERRICK, -10}, {0, CRANE_NONE, 0}},
-                 0, 0, 0, false, false, true, 2, 2, 53u};
+            s = {10,
+                 160,
+                 26,
+                 20,
+                 6,
+                 5,
+                 22,
+                 3,
+                 true,
+                 BIZ_WINE,
+                 6,
+                 BIZ_STEEL,
+                 70,
+                 24,
+                 3,
+                 4,
+                 73,
+                 7,
+                 9,
+                 BIZ_RUST,
+                 8,
+                 {{24, CRANE_DERRICK, 10},
+                  {52, CRANE_DERRICK, -10},
+                  {118, CRANE_DERRICK, 10},
+                  {146, CRANE_DERRICK, -10},
+                  {0, CRANE_NONE, 0}},
+                 0,
+                 0,
+                 0,
+                 false,
+                 false,
+                 true,
+                 2,
+                 2,
+                 53u};
             break;
         default:  // low cost, 150 m: the tub, straight stem, thin smoking funnel, rust everywhere
-            s = {12, 126, 26, 20, 6, 4, 18, 1, true, BIZ_GREEN, 4, BIZ_STEEL, 52, 20, 2, 4,
-                 55, 4, 10, BIZ_STEEL, 4,
-                 {{22, CRANE_DERRICK, 9}, {100, CRANE_DERRICK, -9}, {0, CRANE_NONE, 0}, {0, CRANE_NONE, 0},
+            s = {12,
+                 126,
+                 26,
+                 20,
+                 6,
+                 4,
+                 18,
+                 1,
+                 true,
+                 BIZ_GREEN,
+                 4,
+                 BIZ_STEEL,
+                 52,
+                 20,
+                 2,
+                 4,
+                 55,
+                 4,
+                 10,
+                 BIZ_STEEL,
+                 4,
+                 {{22, CRANE_DERRICK, 9},
+                  {100, CRANE_DERRICK, -9},
+                  {0, CRANE_NONE, 0},
+                  {0, CRANE_NONE, 0},
                   {0, CRANE_NONE, 0}},
-                 0, 0, 0, false, false, true, 3, 2, 59u};
+                 0,
+                 0,
+                 0,
+                 false,
+                 false,
+                 true,
+                 3,
+                 2,
+                 59u};
             break;
     }
     return s;
@@ -413,15 +630,15 @@ void paint_yard_scene(PictureImage* image) {
     // sheds and a chimney far away on both sides
     for (int32_t x = 0; x < W; ++x) {
         int32_t roof = x < 30 ? 50 - (x % 10) / 2 : x > 88 ? 48 - ((x - 88) % 12) / 3 : 56;
-        for (int32_t y = roof; y <= 58; ++y) paint_pixel(image, x, y, biz_col(BIZ_STEEL, 4 + (y - roof) / 4));
+        for (int32_t y = roof; y <= 59; ++y) paint_pixel(image, x, y, biz_col(BIZ_STEEL, 4 + (y - roof) / 4));
     }
     paint_rect(image, 100, 30, 102, 50, biz_col(BIZ_STEEL, 3));
     // the dock: stepped walls converging on the far end, the floor below
     const int32_t far_y = 60, floor_y = 118;
     for (int32_t y = far_y; y < H; ++y) {
         int32_t t = (y - far_y) * 256 / (H - far_y);
-        int32_t half_floor = 14 + 40 * t / 256;    // floor half width at this row
-        int32_t half_top = 34 + 30 * t / 256;      // dock edge half width
+        int32_t half_floor = 14 + 40 * t / 256;  // floor half width at this row
+        int32_t half_top = 34 + 30 * t / 256;    // dock edge half width
         for (int32_t x = 0; x < W; ++x) {
             int32_t dx = std::abs(x - cx);
             if (dx > half_top) {
@@ -492,7 +709,8 @@ void paint_yard_ship(PictureImage* image) {
     paint_rect(image, cx - 20, 80, cx + 20, 80, biz_col(BIZ_STEEL, 2));
     for (int32_t x = cx - 24; x <= cx + 24; ++x) {
         int32_t c = paint_get(image, x, 79);
-        if (c >= BIZ_NAVY.base && c < BIZ_NAVY.base + BIZ_NAVY.count) paint_pixel(image, x, 79, biz_col(BIZ_STONE, 12));
+        if (c >= BIZ_NAVY.base && c < BIZ_NAVY.base + BIZ_NAVY.count)
+            paint_pixel(image, x, 79, biz_col(BIZ_STONE, 12));
     }
     // hawse pipes with the anchors, and the bow-thruster tunnel
     for (int32_t side : {-1, 1}) {
@@ -538,13 +756,13 @@ void paint_yard_ship(PictureImage* image) {
 }  // namespace
 
 void paint_biz_shipyard(PictureImage* image) {
-    paint_clear(image, biz_col(BIZ_STEEL, 8));
+    paint_clear(image, 0);
     paint_yard_scene(image);
     paint_yard_ship(image);
 }
 
 void paint_biz_ship_model(int32_t model, PictureImage* image) {
-    paint_clear(image, biz_col(BIZ_STEEL, 8));
+    paint_clear(image, 0);
     const BizRect& cut = BIZ_MODEL_CUTOUT[model - 1];
     ShipLook s = model_look(model);
     paint_ship_photo(image, s, cut.w, cut.h);

@@ -32,7 +32,8 @@ void add_drone(SynthTrack* t, double hz, const float* weights, int32_t count, fl
         double time = static_cast<double>(i) / SYNTH_RATE;
         double sum = 0.0;
         for (int32_t k = 0; k < count; ++k)
-            if (hz * (k + 1) < 0.45 * SYNTH_RATE) sum += weights[k] * std::sin(2.0 * kPi * hz * (k + 1) * time);
+            if (hz * (k + 1) < 0.45 * SYNTH_RATE)
+                sum += weights[k] * std::sin(2.0 * kPi * hz * (k + 1) * time);
         t->samples[static_cast<size_t>(i)] += static_cast<float>(amplitude * sum);
     }
 }
@@ -85,9 +86,11 @@ SynthTrack sound_lift_running() {
     static const float motor[] = {1.0f, 0.5f, 0.35f, 0.2f, 0.12f, 0.08f};
     add_drone(&t, 100.0, motor, 6, 0.35f);
     SynthTrack whir = noise_track(0.5, true, 1.0f, 47u);
-    synth_bandpass(&whir, [](int64_t, int64_t) { return 700.0; }, 3.0);
+    synth_bandpass(
+        &whir, [](int64_t, int64_t) { return 700.0; }, 3.0);
     synth_shape(&whir, [](int64_t i, int64_t n) {
-        return static_cast<float>(0.7 + 0.3 * std::sin(2.0 * kPi * 4.0 * static_cast<double>(i) / static_cast<double>(n)));
+        return static_cast<float>(
+            0.7 + 0.3 * std::sin(2.0 * kPi * 4.0 * static_cast<double>(i) / static_cast<double>(n)));
     });
     synth_mix(&t, &whir, 0.6f, 0.0);
     return t;
@@ -97,9 +100,13 @@ SynthTrack sound_lift_doors() {
     // The arrival chime, then the doors sliding open.
     SynthTrack t = synth_track(0.72, false);
     const double partials[4][2] = {{1.0, 1.0}, {2.0, 0.35}, {2.76, 0.25}, {5.4, 0.1}};
-    for (const auto& p : partials) synth_ring(&t, 0.0, 1046.5 * p[0], 0.5f * static_cast<float>(p[1]), 0.25 / p[0] * 1.5, 0.72);
+    for (const auto& p : partials)
+        synth_ring(&t, 0.0, 1046.5 * p[0], 0.5f * static_cast<float>(p[1]), 0.25 / p[0] * 1.5, 0.72);
     SynthTrack slide = noise_track(0.55, false, 1.0f, 59u);
-    synth_bandpass(&slide, [](int64_t i, int64_t n) { return 300.0 + 200.0 * static_cast<double>(i) / static_cast<double>(n); }, 2.0);
+    synth_bandpass(
+        &slide,
+        [](int64_t i, int64_t n) { return 300.0 + 200.0 * static_cast<double>(i) / static_cast<double>(n); },
+        2.0);
     synth_shape(&slide, [](int64_t i, int64_t n) {
         return static_cast<float>(std::sin(kPi * static_cast<double>(i) / static_cast<double>(n)));
     });
@@ -121,7 +128,10 @@ SynthTrack sound_crash() {
     });
     synth_mix(&t, &roar, 1.4f, 0.0);
     SynthTrack tear = noise_track(0.9, false, 1.0f, 83u);
-    synth_bandpass(&tear, [](int64_t i, int64_t n) { return 1100.0 - 500.0 * static_cast<double>(i) / static_cast<double>(n); }, 6.0);
+    synth_bandpass(
+        &tear,
+        [](int64_t i, int64_t n) { return 1100.0 - 500.0 * static_cast<double>(i) / static_cast<double>(n); },
+        6.0);
     synth_shape(&tear, [](int64_t i, int64_t n) {
         double x = static_cast<double>(i) / static_cast<double>(n);
         double grind = 0.5 + 0.5 * std::sin(2.0 * kPi * 23.0 * x * 0.9);
@@ -154,10 +164,14 @@ SynthTrack sound_engine() {
 SynthTrack sound_gale() {
     // Four seconds of storm: howling wind that swells and changes pitch, and three breaking waves.
     SynthTrack t = noise_track(4.0, true, 1.0f, 113u);
-    synth_bandpass(&t, [](int64_t i, int64_t n) {
-        double x = static_cast<double>(i) / static_cast<double>(n);
-        return 520.0 + 230.0 * std::sin(2.0 * kPi * 3.0 * x) + 120.0 * std::sin(2.0 * kPi * 7.0 * x + 1.0);
-    }, 8.0);
+    synth_bandpass(
+        &t,
+        [](int64_t i, int64_t n) {
+            double x = static_cast<double>(i) / static_cast<double>(n);
+            return 520.0 + 230.0 * std::sin(2.0 * kPi * 3.0 * x) +
+                   120.0 * std::sin(2.0 * kPi * 7.0 * x + 1.0);
+        },
+        8.0);
     synth_shape(&t, [](int64_t i, int64_t n) {
         double x = static_cast<double>(i) / static_cast<double>(n);
         return static_cast<float>(0.65 + 0.35 * std::sin(2.0 * kPi * 2.0 * x + 0.5));

@@ -9,7 +9,9 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kTopHz = 0.45 * SYNTH_RATE;  // partials above this would fold back as noise
 constexpr int32_t kSettlePasses = 3;          // passes round a loop before a filter's output is kept
 
-int64_t at(double seconds) { return std::llround(seconds * SYNTH_RATE); }
+int64_t at(double seconds) {
+    return std::llround(seconds * SYNTH_RATE);
+}
 
 // Runs step over every sample; round a loop several times so the filter state at the start
 // equals the state it reaches at the end.
@@ -20,7 +22,8 @@ void run_filter(SynthTrack* t, Step step) {
     std::vector<float> in = t->samples;
     int32_t passes = t->loop ? kSettlePasses : 1;
     for (int32_t p = 0; p < passes; ++p)
-        for (int64_t i = 0; i < n; ++i) t->samples[static_cast<size_t>(i)] = step(in[static_cast<size_t>(i)], i, n);
+        for (int64_t i = 0; i < n; ++i)
+            t->samples[static_cast<size_t>(i)] = step(in[static_cast<size_t>(i)], i, n);
 }
 
 }  // namespace
@@ -32,7 +35,9 @@ SynthTrack synth_track(double seconds, bool loop) {
     return t;
 }
 
-double synth_seconds(const SynthTrack* t) { return static_cast<double>(t->samples.size()) / SYNTH_RATE; }
+double synth_seconds(const SynthTrack* t) {
+    return static_cast<double>(t->samples.size()) / SYNTH_RATE;
+}
 
 void synth_add(SynthTrack* t, int64_t i, float v) {
     int64_t n = static_cast<int64_t>(t->samples.size());
@@ -55,15 +60,17 @@ float synth_noise(SynthNoise* n) {
     return static_cast<float>(static_cast<double>(x) / 2147483648.0 - 1.0);
 }
 
-void synth_note(SynthTrack* t, double start_s, double length_s, double hz, float amplitude, const SynthVoice* v) {
+void synth_note(SynthTrack* t, double start_s, double length_s, double hz, float amplitude,
+                const SynthVoice* v) {
     int64_t first = at(start_s);
     int64_t count = at(length_s);
     int64_t release = at(v->release_s);
     int64_t attack = at(v->attack_s);
     for (int64_t i = 0; i < count; ++i) {
         double time = static_cast<double>(i) / SYNTH_RATE;
-        double env = i < attack ? static_cast<double>(i) / static_cast<double>(attack)
-                                : v->sustain + (1.0 - v->sustain) * std::exp(-(time - v->attack_s) / v->decay_s);
+        double env = i < attack
+                         ? static_cast<double>(i) / static_cast<double>(attack)
+                         : v->sustain + (1.0 - v->sustain) * std::exp(-(time - v->attack_s) / v->decay_s);
         if (i >= count - release) env *= static_cast<double>(count - i) / static_cast<double>(release);
         double sum = 0.0;
         for (int32_t k = 0; k < v->weight_count; ++k) {
@@ -89,8 +96,8 @@ void synth_ring(SynthTrack* t, double start_s, double hz, float amplitude, doubl
     }
 }
 
-void synth_burst(SynthTrack* t, double start_s, double length_s, float amplitude, double attack_s, double decay_s,
-                 uint32_t seed) {
+void synth_burst(SynthTrack* t, double start_s, double length_s, float amplitude, double attack_s,
+                 double decay_s, uint32_t seed) {
     SynthNoise noise{seed};
     int64_t first = at(start_s);
     int64_t count = at(length_s);

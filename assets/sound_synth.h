@@ -41,12 +41,13 @@ struct SynthVoice {
     float sustain;
     double release_s;
 };
-void synth_note(SynthTrack* t, double start_s, double length_s, double hz, float amplitude, const SynthVoice* v);
+void synth_note(SynthTrack* t, double start_s, double length_s, double hz, float amplitude,
+                const SynthVoice* v);
 // A partial at a free (inharmonic) frequency decaying exponentially from start_s: bells, clangs.
 void synth_ring(SynthTrack* t, double start_s, double hz, float amplitude, double decay_s, double length_s);
 // A burst of noise decaying exponentially (time constant decay_s) after a short attack.
-void synth_burst(SynthTrack* t, double start_s, double length_s, float amplitude, double attack_s, double decay_s,
-                 uint32_t seed);
+void synth_burst(SynthTrack* t, double start_s, double length_s, float amplitude, double attack_s,
+                 double decay_s, uint32_t seed);
 
 // Filters over the whole track in place (around it, until settled, when it loops).
 void synth_lowpass(SynthTrack* t, double cutoff_hz);

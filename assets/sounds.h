@@ -21,15 +21,15 @@ struct SoundRecipe {
 // Sound k + 1 is g_sound_recipes[k].
 extern const SoundRecipe g_sound_recipes[SOUND_LIBRARY_COUNT];
 
-SynthTrack sound_intro_music();    // 1
-SynthTrack sound_menu_music();     // 2
-SynthTrack sound_lift_start();     // 3
-SynthTrack sound_lift_running();   // 4
-SynthTrack sound_lift_doors();     // 5
-SynthTrack sound_crash();          // 6
-SynthTrack sound_engine();         // 7
-SynthTrack sound_gale();           // 8
-SynthTrack sound_distress();       // 9
+SynthTrack sound_intro_music();   // 1
+SynthTrack sound_menu_music();    // 2
+SynthTrack sound_lift_start();    // 3
+SynthTrack sound_lift_running();  // 4
+SynthTrack sound_lift_doors();    // 5
+SynthTrack sound_crash();         // 6
+SynthTrack sound_engine();        // 7
+SynthTrack sound_gale();          // 8
+SynthTrack sound_distress();      // 9
 
 // The whole library file from the nine sample sets.
 std::string sound_library_bytes(const std::vector<std::vector<int8_t>>& sounds);

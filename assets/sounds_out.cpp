@@ -20,7 +20,8 @@ const SoundRecipe g_sound_recipes[SOUND_LIBRARY_COUNT] = {
 std::string sound_library_bytes(const std::vector<std::vector<int8_t>>& sounds) {
     std::string out;
     auto u32 = [&out](uint32_t v) {
-        for (int32_t shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
+        for (int32_t shift = 24; shift >= 0; shift -= 8)
+            out.push_back(static_cast<char>((v >> shift) & 0xFF));
     };
     uint32_t offset = 12 * static_cast<uint32_t>(sounds.size());
     for (const auto& s : sounds) {

@@ -44,7 +44,9 @@ void set_run_button_state(int32_t state) {
     }
 }
 
-void invalidate_run_button_state() { g_run_button_state = -1; }
+void invalidate_run_button_state() {
+    g_run_button_state = -1;
+}
 
 void draw_run_button_paused() {
     blit_to_screen(g_background_buffer, RUN_BUTTON_X, RUN_BUTTON_Y, RUN_BUTTON_X, RUN_BUTTON_Y, RUN_IMAGE_W,
@@ -56,19 +58,31 @@ void draw_run_button_running() {
                    RUN_IMAGE_W, RUN_IMAGE_H, BLIT_COPY);
 }
 
-void toggle_button_frame(int32_t y, int32_t) { invert_rect(253, y, 316, y + 45); }
+void toggle_button_frame(int32_t y, int32_t) {
+    invert_rect(253, y, 316, y + 45);
+}
 
 int32_t mouse_in_rect(int32_t x, int32_t y, int32_t w, int32_t h) {
     return g_pointer_x >= x && g_pointer_x < x + w && g_pointer_y >= y && g_pointer_y < y + h ? 1 : 0;
 }
 
-void restore_screen() { screen_show_buffer(g_background_buffer); }
-void restore_screen_from_background(int32_t) { restore_screen(); }
-void clear_screen_black(int32_t) { clear_screen(); }
-void clear_screen_grey() { clear_screen_to(7); }
+void restore_screen() {
+    screen_show_buffer(g_background_buffer);
+}
+void restore_screen_from_background(int32_t) {
+    restore_screen();
+}
+void clear_screen_black(int32_t) {
+    clear_screen();
+}
+void clear_screen_grey() {
+    clear_screen_to(7);
+}
 
 void screen_start_hook() {}
 void stub_noop_c() {}
 void stub_noop_d() {}
-void call_stub_noop_d() { stub_noop_d(); }
+void call_stub_noop_d() {
+    stub_noop_d();
+}
 void stub_noop_e() {}

@@ -3,7 +3,8 @@
 
 #include <cstdint>
 
-// The new-game set-up: asks for the game's settings and the shipowners.
-void setup_new_game();
+// Built since; kept here so that the callers of the stand-ins find it.
+#include "game/setup.h"
+
 // One game day for every shipowner; 1 when something interrupted the main screen.
 int32_t day_step();

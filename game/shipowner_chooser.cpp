@@ -1,9 +1,9 @@
 #include "game/shipowner_chooser.h"
 
+#include "game/main_procedure.h"
 #include "game/records.h"
 #include "lang/lang.h"
 #include "ui/input_poll.h"
-#include "game/main_procedure.h"
 #include "ui/screen_layout.h"
 
 ScreenBox g_shipowner_box = {80, 20, 290, 0, 99};

@@ -2,4 +2,6 @@
 
 #include "game/records.h"
 
-const char* shipowner_name(const Shipowner* shipowner) { return shipowner != nullptr ? shipowner->name : ""; }
+const char* shipowner_name(const Shipowner* shipowner) {
+    return shipowner != nullptr ? shipowner->name : "";
+}

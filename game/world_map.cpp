@@ -32,17 +32,6 @@ void project_ship(const Ship* ship) {
 
 }  // namespace
 
-void project_flat_map_point() {
-    int32_t y = 82 - g_project_lat * 127 / 1800;
-    int32_t x = g_project_lon * 237 / 3600 + 127;
-    if (x < 9) x = 9;
-    if (x > 246) x = 246;
-    if (y < 18) y = 18;
-    if (y > 145) y = 145;
-    g_project_x = x;
-    g_project_y = y;
-}
-
 void draw_world_map() {
     // The map area of the picture wipes out the numbers and icons of the last draw.
     blit_copy_to_screen(g_background_buffer, 6, 18, 6, 18, 245, 128);
@@ -57,7 +46,9 @@ void draw_world_map() {
     }
 }
 
-void redraw_world_map(int32_t) { draw_world_map(); }
+void redraw_world_map(int32_t) {
+    draw_world_map();
+}
 
 void draw_storm_areas() {
     // The weather grid is sampled every 30 degrees, from 60 south to 60 north and from 150 west to
@@ -120,4 +111,6 @@ void show_map_with_ship_and_leave(int32_t player, Shipowner* shipowner, Ship* sh
     g_main_screen_shown = 0;
 }
 
-void clear_main_screen_flag() { g_main_screen_shown = 0; }
+void clear_main_screen_flag() {
+    g_main_screen_shown = 0;
+}

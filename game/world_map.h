@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "game/projection.h"
+
 struct Shipowner;
 struct Ship;
 
@@ -12,9 +14,6 @@ extern const int32_t g_owner_colours[4];
 // 1 while the main screen is on display; callers that cover the map clear it.
 extern int32_t g_main_screen_shown;
 
-// Equirectangular projection of g_project_lat / g_project_lon into g_project_x / g_project_y,
-// clamped to the map area.
-void project_flat_map_point();
 void draw_world_map();
 void redraw_world_map(int32_t view);
 void draw_storm_areas();

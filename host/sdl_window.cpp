@@ -19,24 +19,37 @@ constexpr uint32_t kTickMs = 50;
 
 void (*g_game)() = nullptr;
 
-void game_thread_entry() { g_game(); }
+void game_thread_entry() {
+    g_game();
+}
 
 HostKey host_key(SDL_Keycode k, uint32_t* letter) {
     *letter = 0;
     switch (k) {
-        case SDLK_LEFT: return HOST_KEY_LEFT;
-        case SDLK_UP: return HOST_KEY_UP;
-        case SDLK_RIGHT: return HOST_KEY_RIGHT;
-        case SDLK_DOWN: return HOST_KEY_DOWN;
-        case SDLK_DELETE: return HOST_KEY_DELETE;
+        case SDLK_LEFT:
+            return HOST_KEY_LEFT;
+        case SDLK_UP:
+            return HOST_KEY_UP;
+        case SDLK_RIGHT:
+            return HOST_KEY_RIGHT;
+        case SDLK_DOWN:
+            return HOST_KEY_DOWN;
+        case SDLK_DELETE:
+            return HOST_KEY_DELETE;
         case SDLK_RETURN:
         case SDLK_RETURN2:
-        case SDLK_KP_ENTER: return HOST_KEY_RETURN;
-        case SDLK_ESCAPE: return HOST_KEY_ESCAPE;
-        case SDLK_BACKSPACE: return HOST_KEY_BACKSPACE;
-        case SDLK_TAB: return HOST_KEY_TAB;
-        case SDLK_SPACE: return HOST_KEY_SPACE;
-        default: break;
+        case SDLK_KP_ENTER:
+            return HOST_KEY_RETURN;
+        case SDLK_ESCAPE:
+            return HOST_KEY_ESCAPE;
+        case SDLK_BACKSPACE:
+            return HOST_KEY_BACKSPACE;
+        case SDLK_TAB:
+            return HOST_KEY_TAB;
+        case SDLK_SPACE:
+            return HOST_KEY_SPACE;
+        default:
+            break;
     }
     if (k >= SDLK_a && k <= SDLK_z) {
         *letter = static_cast<uint32_t>(k);
@@ -53,7 +66,9 @@ uint32_t host_mods(uint16_t mod) {
     return m;
 }
 
-bool is_main(uint32_t window_id) { return window_id == SDL_GetWindowID(g_host.window); }
+bool is_main(uint32_t window_id) {
+    return window_id == SDL_GetWindowID(g_host.window);
+}
 
 void refresh_client() {
     int w = 0, h = 0;
@@ -74,17 +89,25 @@ void load_instructions_picture() {
         g_host.picture.resize(static_cast<size_t>(argb->w) * static_cast<size_t>(argb->h));
         for (int y = 0; y < argb->h; ++y)
             std::memcpy(&g_host.picture[static_cast<size_t>(y * argb->w)],
-                        static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch, static_cast<size_t>(argb->w) * 4);
+                        static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch,
+                        static_cast<size_t>(argb->w) * 4);
     }
     SDL_FreeSurface(argb);
 }
 
 void run_command(int32_t command) {
     switch (command) {
-        case MENU_QUIT: g_host.quit = true; break;
-        case MENU_ABOUT: host_dialog_open(DIALOG_ABOUT); break;
-        case MENU_INSTRUCTIONS: host_dialog_open(DIALOG_INSTRUCTIONS); break;
-        default: break;
+        case MENU_QUIT:
+            g_host.quit = true;
+            break;
+        case MENU_ABOUT:
+            host_dialog_open(DIALOG_ABOUT);
+            break;
+        case MENU_INSTRUCTIONS:
+            host_dialog_open(DIALOG_INSTRUCTIONS);
+            break;
+        default:
+            break;
     }
 }
 
@@ -139,13 +162,18 @@ void key_event(const SDL_KeyboardEvent& k) {
     }
     KeyAction a = key_down_action(key, letter, mods);
     switch (a.kind) {
-        case KEY_ACTION_STORE: key_slot_store(static_cast<uint32_t>(a.value)); break;
+        case KEY_ACTION_STORE:
+            key_slot_store(static_cast<uint32_t>(a.value));
+            break;
         case KEY_ACTION_MENU:
             g_host.text_blocked = true;
             menu_result(menu_open(&g_host.menu_state, a.value));
             break;
-        case KEY_ACTION_COMMAND: run_command(a.value); break;
-        case KEY_ACTION_NONE: break;
+        case KEY_ACTION_COMMAND:
+            run_command(a.value);
+            break;
+        case KEY_ACTION_NONE:
+            break;
     }
 }
 
@@ -199,14 +227,20 @@ void handle_event(const SDL_Event& e) {
         case SDL_MOUSEBUTTONUP:
             if (is_main(e.type == SDL_MOUSEMOTION ? e.motion.windowID : e.button.windowID)) mouse_event(e);
             break;
-        case SDL_KEYDOWN: key_event(e.key); break;
-        case SDL_TEXTINPUT: text_event(e.text); break;
-        default: break;
+        case SDL_KEYDOWN:
+            key_event(e.key);
+            break;
+        case SDL_TEXTINPUT:
+            text_event(e.text);
+            break;
+        default:
+            break;
     }
 }
 
 SDL_Texture* make_texture(int32_t w, int32_t h) {
-    SDL_Texture* t = SDL_CreateTexture(g_host.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
+    SDL_Texture* t =
+        SDL_CreateTexture(g_host.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, w, h);
     if (t != nullptr) SDL_SetTextureBlendMode(t, SDL_BLENDMODE_NONE);
     return t;
 }
@@ -255,7 +289,8 @@ void frame_to_argb(const uint8_t* pixels, const uint8_t* palette, uint32_t* out)
     uint32_t colours[256];
     for (int32_t i = 0; i < 256; ++i) {
         const uint8_t* e = palette + 4 * i;
-        colours[i] = 0xFF000000u | static_cast<uint32_t>(e[2]) << 16 | static_cast<uint32_t>(e[1]) << 8 | e[0];
+        colours[i] =
+            0xFF000000u | static_cast<uint32_t>(e[2]) << 16 | static_cast<uint32_t>(e[1]) << 8 | e[0];
     }
     for (int32_t i = 0; i < FRAME_WIDTH * FRAME_HEIGHT; ++i) out[i] = colours[pixels[i]];
 }
@@ -278,7 +313,8 @@ int32_t host_window_open(const SdlHostOptions* options) {
         return 0;
     }
     g_host.renderer = SDL_CreateRenderer(g_host.window, -1, 0);
-    if (g_host.renderer == nullptr) g_host.renderer = SDL_CreateRenderer(g_host.window, -1, SDL_RENDERER_SOFTWARE);
+    if (g_host.renderer == nullptr)
+        g_host.renderer = SDL_CreateRenderer(g_host.window, -1, SDL_RENDERER_SOFTWARE);
     if (g_host.renderer == nullptr) {
         std::fprintf(stderr, "marivane: no renderer: %s\n", SDL_GetError());
         SDL_DestroyWindow(g_host.window);
@@ -304,7 +340,9 @@ void host_window_start_game(void (*game)()) {
     std::thread(game_thread_entry).detach();
 }
 
-void host_window_handle(const SDL_Event& e) { handle_event(e); }
+void host_window_handle(const SDL_Event& e) {
+    handle_event(e);
+}
 
 void host_window_tick() {
     refresh_client();
@@ -334,7 +372,8 @@ void host_window_compose() {
     static uint8_t palette[256 * 4];
     frame_front_read(pixels, palette);
     frame_to_argb(pixels, palette, g_host.frame_pixels.data());
-    if (g_host.frame_texture != nullptr) update_texture(g_host.frame_texture, g_host.frame_pixels.data(), FRAME_WIDTH);
+    if (g_host.frame_texture != nullptr)
+        update_texture(g_host.frame_texture, g_host.frame_pixels.data(), FRAME_WIDTH);
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(g_host.renderer, &w, &h);
     SDL_SetRenderDrawColor(g_host.renderer, 0, 0, 0, 255);

@@ -46,7 +46,7 @@ struct HostWindow {
     bool text_alt;      // the last key press had Alt down (its text belongs to the window)
     bool text_blocked;  // the last key press went to the menu or a box (so does its text)
     bool game_started;
-    bool quit;  // Quit or the window closed
+    bool quit;            // Quit or the window closed
     uint32_t exit_event;  // the event by which the game thread asks for the process to end
     uint32_t next_tick_ms;
     uint32_t presents;  // frames presented so far
@@ -65,7 +65,7 @@ int32_t sdl_host_run(void (*game)(), const SdlHostOptions* options);
 
 // The same in steps, for tests.
 int32_t host_window_open(const SdlHostOptions* options);  // 1 when the window exists
-void host_window_start_game(void (*game)());               // once; later calls do nothing
+void host_window_start_game(void (*game)());              // once; later calls do nothing
 // Waits up to wait_ms for input, handles it and a due tick; 0 once the window is to end.
 int32_t host_window_pump(uint32_t wait_ms);
 // Handles one event as the pump does (tests feed events through it).

@@ -1,5 +1,7 @@
 // The main screen's frame: the background with the spare run-button image hidden, the two
 // run-button images, the side buttons' pressed look and the pointer test of the hot zones.
+#include "game/main_screen.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,7 +10,6 @@
 #include "engine/draw.h"
 #include "engine/frame.h"
 #include "engine/picture.h"
-#include "game/main_screen.h"
 #include "tests/harness/harness.h"
 #include "ui/input_poll.h"
 

@@ -1,7 +1,8 @@
+#include "host/key_map.h"
+
 #include <gtest/gtest.h>
 
 #include "host/host_texts.h"
-#include "host/key_map.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ TEST(KeyMap, Utf8Decoding) {
         {"\xC3\xA9!", {0xE9, '!', 0}},
         {"\xE2\x82\xAC", {0x20AC, 0, 0}},
         {"\xC0\xAFx", {UTF8_INVALID, 'x', 0}},  // an overlong '/' is one bad character
-        {"\xC3x", {UTF8_INVALID, 'x', 0}},                // cut short
+        {"\xC3x", {UTF8_INVALID, 'x', 0}},      // cut short
     };
     for (const Utf8Case& c : cases) {
         const char* p = c.text;

@@ -1,3 +1,5 @@
+#include "host/sound_library.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "host/headless_host.h"
-#include "host/sound_library.h"
 #include "tests/harness/harness.h"
 
 namespace {
@@ -20,7 +21,8 @@ std::string library_file(const std::vector<std::string>& sounds) {
     std::string dir, data;
     uint32_t offset = SOUND_DIRECTORY_BYTES;
     for (int32_t k = 0; k < SOUND_COUNT; ++k) {
-        std::string s = k < static_cast<int32_t>(sounds.size()) ? sounds[static_cast<size_t>(k)] : std::string("\x01");
+        std::string s =
+            k < static_cast<int32_t>(sounds.size()) ? sounds[static_cast<size_t>(k)] : std::string("\x01");
         put_u32_be(&dir, offset);
         put_u32_be(&dir, static_cast<uint32_t>(s.size()));
         put_u32_be(&dir, 0x00AB01ACu + static_cast<uint32_t>(k));  // only the low 16 bits are kept
@@ -31,12 +33,12 @@ std::string library_file(const std::vector<std::string>& sounds) {
 }
 
 class SoundLibrary : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         harness_start_engine();
         sound_library_reset();
-        harness_write_file("lib.dat", library_file({std::string("\x00\x7F\x80\xFF\x01", 5),
-                                                    "abcdefghi", "B", "C", "D", "E"}));
+        harness_write_file("lib.dat", library_file({std::string("\x00\x7F\x80\xFF\x01", 5), "abcdefghi", "B",
+                                                    "C", "D", "E"}));
         ASSERT_EQ(sound_set_mode(SOUND_MODE_WAVE), 0);
         ASSERT_EQ(sound_open_library("LIB.DAT"), 1);
     }
@@ -170,8 +172,8 @@ TEST(SoundLibraryModes, PitchIsKeptOnlyInRange) {
         int32_t mode, value, kept;
     };
     const Case cases[] = {
-        {SOUND_MODE_WAVE, 594, 0},   {SOUND_MODE_WAVE, 297, 297}, {SOUND_MODE_WAVE, 512, 512},
-        {SOUND_MODE_WAVE, 143, 0},   {SOUND_MODE_PERIOD, 594, 297}, {SOUND_MODE_PERIOD, 1024, 512},
+        {SOUND_MODE_WAVE, 594, 0},    {SOUND_MODE_WAVE, 297, 297},   {SOUND_MODE_WAVE, 512, 512},
+        {SOUND_MODE_WAVE, 143, 0},    {SOUND_MODE_PERIOD, 594, 297}, {SOUND_MODE_PERIOD, 1024, 512},
         {SOUND_MODE_PERIOD, 1025, 0}, {SOUND_MODE_OFF, 300, 0},
     };
     for (const Case& c : cases) {
@@ -197,9 +199,11 @@ TEST(GeneratedSounds, LengthsSuitTheirUseAndLoopsJoin) {
         bool loops;
     };
     const Case cases[SOUND_COUNT] = {
-        {"intro music", 4, 8, true},      {"menu music", 6, 15, true}, {"lift start", 0.5, 1.5, false},
-        {"lift running", 0.2, 1, true},   {"lift doors", 0.2, 0.75, false}, {"crash", 1, 2, false},
-        {"engine", 0.1, 0.5, true},       {"gale", 2, 5, true},        {"distress", 1.5, 4, true},
+        {"intro music", 4, 8, true},      {"menu music", 6, 15, true},
+        {"lift start", 0.5, 1.5, false},  {"lift running", 0.2, 1, true},
+        {"lift doors", 0.2, 0.75, false}, {"crash", 1, 2, false},
+        {"engine", 0.1, 0.5, true},       {"gale", 2, 5, true},
+        {"distress", 1.5, 4, true},
     };
     for (int32_t k = 0; k < SOUND_COUNT; ++k) {
         const Case& c = cases[k];
@@ -215,7 +219,8 @@ TEST(GeneratedSounds, LengthsSuitTheirUseAndLoopsJoin) {
         // The largest step between neighbours inside the sound, against the step from its end
         // back to its start (a loop) or from silence into it and out of it (a one-shot).
         int32_t inner = 0;
-        for (uint32_t i = 1; i < s.length; ++i) inner = std::max(inner, std::abs(s.buffer[i] - s.buffer[i - 1]));
+        for (uint32_t i = 1; i < s.length; ++i)
+            inner = std::max(inner, std::abs(s.buffer[i] - s.buffer[i - 1]));
         int32_t first = s.buffer[0], last = s.buffer[s.length - 1];
         if (c.loops) {
             EXPECT_LE(std::abs(first - last), inner / 2) << c.role;

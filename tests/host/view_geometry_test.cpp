@@ -1,8 +1,9 @@
+#include "host/view_geometry.h"
+
 #include <gtest/gtest.h>
 
 #include "host/host_texts.h"
 #include "host/menu_bar.h"
-#include "host/view_geometry.h"
 
 namespace {
 
@@ -39,14 +40,14 @@ TEST(ViewGeometry, PointerScaling) {
         {{700, 569}, 350, 294, 1, 160, 100},  // non-uniform: 2.1875 x 2.75
         {{700, 569}, 699, 568, 1, 319, 199},
         {{700, 569}, 70, 74, 1, 32, 20},
-        {{320, 219}, 5, 24, 1, 5, 5},       // one to one
+        {{320, 219}, 5, 24, 1, 5, 5},         // one to one
         {{160, 119}, 159, 118, 1, 318, 198},  // shrunk to half
-        {{640, 419}, 100, 18, 0, 0, 0},     // on the menu strip
-        {{640, 419}, 640, 100, 0, 0, 0},    // outside (reported while a button is held)
+        {{640, 419}, 100, 18, 0, 0, 0},       // on the menu strip
+        {{640, 419}, 640, 100, 0, 0, 0},      // outside (reported while a button is held)
         {{640, 419}, -1, 100, 0, 0, 0},
         {{640, 419}, 100, 419, 0, 0, 0},
-        {{0, 0}, 10, 30, 0, 0, 0},          // size not known yet, or minimised
-        {{640, 19}, 10, 19, 0, 0, 0},       // no room below the strip
+        {{0, 0}, 10, 30, 0, 0, 0},     // size not known yet, or minimised
+        {{640, 19}, 10, 19, 0, 0, 0},  // no room below the strip
     };
     for (const Case& c : cases) {
         int32_t fx = -7, fy = -7;

@@ -1,9 +1,9 @@
+#include "host/voice_mixer.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "host/voice_mixer.h"
 
 namespace {
 

@@ -25,7 +25,8 @@ int8_t sample_byte(uint32_t i) {
 void write_library() {
     std::string file;
     auto u32 = [&file](uint32_t v) {
-        for (int32_t shift = 24; shift >= 0; shift -= 8) file.push_back(static_cast<char>((v >> shift) & 0xFF));
+        for (int32_t shift = 24; shift >= 0; shift -= 8)
+            file.push_back(static_cast<char>((v >> shift) & 0xFF));
     };
     for (int32_t k = 0; k < SOUND_COUNT; ++k) {
         u32(SOUND_DIRECTORY_BYTES);
@@ -38,7 +39,8 @@ void write_library() {
 
 std::string played_sample() {
     std::string s;
-    for (uint32_t i = 0; i < kSampleBytes; ++i) s.push_back(static_cast<char>(static_cast<uint8_t>(sample_byte(i)) ^ 0x80));
+    for (uint32_t i = 0; i < kSampleBytes; ++i)
+        s.push_back(static_cast<char>(static_cast<uint8_t>(sample_byte(i)) ^ 0x80));
     return s;
 }
 
@@ -109,7 +111,7 @@ TEST(DiskAudio, StopSilencesALongLoop) {
     std::string sample = played_sample();
     std::string loops;
     while (loops.size() < end) loops += sample;
-    EXPECT_EQ(got.substr(0, end), loops.substr(0, end));  // ... the sample over and over
+    EXPECT_EQ(got.substr(0, end), loops.substr(0, end));               // ... the sample over and over
     EXPECT_EQ(got.find_first_not_of('\x80', end), std::string::npos);  // ... and then nothing
     sound_library_reset();
 }

@@ -32,7 +32,8 @@ TEST(Presentation, EveryPixelCentreAtManyClientSizes) {
         std::vector<uint32_t> pixels = read_back(&w, &h);
         ASSERT_EQ(w, s.w);
         ASSERT_EQ(h, s.h + MENU_STRIP_HEIGHT);
-        const uint32_t* frame = pixels.data() + static_cast<size_t>(MENU_STRIP_HEIGHT) * static_cast<size_t>(w);
+        const uint32_t* frame =
+            pixels.data() + static_cast<size_t>(MENU_STRIP_HEIGHT) * static_cast<size_t>(w);
         EXPECT_EQ(test_frame_mismatches(frame, w, s.w, s.h, -1, -1), 0) << s.w << " x " << s.h;
         // The strip is the window's, not the frame's: its right end shows the strip's face colour.
         EXPECT_EQ(pixels[static_cast<size_t>(5 * w + w - 1)], 0xFFD4D0C8u);

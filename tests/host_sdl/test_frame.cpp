@@ -23,12 +23,15 @@ uint32_t palette_colour(uint8_t i) {
 uint8_t test_frame_index(int32_t x, int32_t y) {
     // A checkerboard of single pixels on top of bands that differ from row to row and column to
     // column; index 255 is kept for the marker.
-    uint32_t v = (static_cast<uint32_t>(x) * 3u) ^ (static_cast<uint32_t>(y) * 5u) ^ (((x + y) & 1) != 0 ? 0x55u : 0u);
+    uint32_t v =
+        (static_cast<uint32_t>(x) * 3u) ^ (static_cast<uint32_t>(y) * 5u) ^ (((x + y) & 1) != 0 ? 0x55u : 0u);
     v &= 0xFF;
     return static_cast<uint8_t>(v == 255 ? 254 : v);
 }
 
-uint32_t test_frame_colour(int32_t x, int32_t y) { return palette_colour(test_frame_index(x, y)); }
+uint32_t test_frame_colour(int32_t x, int32_t y) {
+    return palette_colour(test_frame_index(x, y));
+}
 
 void test_frame_publish(int32_t mx, int32_t my) {
     for (int32_t y = 0; y < SCREEN_HEIGHT; ++y)
@@ -46,7 +49,8 @@ void test_frame_publish(int32_t mx, int32_t my) {
     frame_publish();
 }
 
-int32_t test_frame_mismatches(const uint32_t* pixels, int32_t pitch, int32_t w, int32_t h, int32_t mx, int32_t my) {
+int32_t test_frame_mismatches(const uint32_t* pixels, int32_t pitch, int32_t w, int32_t h, int32_t mx,
+                              int32_t my) {
     int32_t bad = 0;
     for (int32_t y = 0; y < SCREEN_HEIGHT; ++y) {
         for (int32_t x = 0; x < SCREEN_WIDTH; ++x) {

@@ -14,4 +14,5 @@ uint32_t test_frame_colour(int32_t x, int32_t y);
 void test_frame_publish(int32_t mx, int32_t my);
 // Compares the centres of all 64000 frame pixels with a picture of the frame area stretched over
 // w x h pixels (pitch in pixels). Returns the number of mismatches.
-int32_t test_frame_mismatches(const uint32_t* pixels, int32_t pitch, int32_t w, int32_t h, int32_t mx, int32_t my);
+int32_t test_frame_mismatches(const uint32_t* pixels, int32_t pitch, int32_t w, int32_t h, int32_t mx,
+                              int32_t my);

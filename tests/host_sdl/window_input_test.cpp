@@ -9,7 +9,7 @@
 namespace {
 
 class WindowInput : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SdlHostOptions options{CODE_PAGE_437, 700, 550 + MENU_STRIP_HEIGHT};
         ASSERT_EQ(host_window_open(&options), 1) << SDL_GetError();
@@ -107,17 +107,28 @@ TEST_F(WindowInput, KeysReachTheKeyStoreAsTheGameKnowsThem) {
         uint32_t want;     // 0: nothing stored
     };
     const Case cases[] = {
-        {"left", SDLK_LEFT, 0, nullptr, 37},    {"up", SDLK_UP, 0, nullptr, 38},
-        {"right", SDLK_RIGHT, 0, nullptr, 39},  {"down", SDLK_DOWN, 0, nullptr, 40},
-        {"delete", SDLK_DELETE, 0, nullptr, 46}, {"percent", SDLK_5, KMOD_LSHIFT, "%", 37},
-        {"ampersand", SDLK_7, KMOD_LSHIFT, "&", 38}, {"apostrophe", SDLK_QUOTE, 0, "'", 39},
-        {"parenthesis", SDLK_9, KMOD_LSHIFT, "(", 40}, {"full stop", SDLK_PERIOD, 0, ".", 46},
-        {"letter", SDLK_s, 0, "s", 's'},        {"capital", SDLK_s, KMOD_LSHIFT, "S", 'S'},
-        {"enter", SDLK_RETURN, 0, nullptr, 13}, {"keypad enter", SDLK_KP_ENTER, 0, nullptr, 13},
-        {"escape", SDLK_ESCAPE, 0, nullptr, 27}, {"backspace", SDLK_BACKSPACE, 0, nullptr, 8},
-        {"ctrl+c", SDLK_c, KMOD_LCTRL, nullptr, 3}, {"e acute", SDLK_UNKNOWN, 0, "\xC3\xA9", 0x82},
-        {"page up", SDLK_PAGEUP, 0, nullptr, 0}, {"home", SDLK_HOME, 0, nullptr, 0},
-        {"f1", SDLK_F1, 0, nullptr, 0},         {"alt+x", SDLK_x, KMOD_LALT, "x", 0},
+        {"left", SDLK_LEFT, 0, nullptr, 37},
+        {"up", SDLK_UP, 0, nullptr, 38},
+        {"right", SDLK_RIGHT, 0, nullptr, 39},
+        {"down", SDLK_DOWN, 0, nullptr, 40},
+        {"delete", SDLK_DELETE, 0, nullptr, 46},
+        {"percent", SDLK_5, KMOD_LSHIFT, "%", 37},
+        {"ampersand", SDLK_7, KMOD_LSHIFT, "&", 38},
+        {"apostrophe", SDLK_QUOTE, 0, "'", 39},
+        {"parenthesis", SDLK_9, KMOD_LSHIFT, "(", 40},
+        {"full stop", SDLK_PERIOD, 0, ".", 46},
+        {"letter", SDLK_s, 0, "s", 's'},
+        {"capital", SDLK_s, KMOD_LSHIFT, "S", 'S'},
+        {"enter", SDLK_RETURN, 0, nullptr, 13},
+        {"keypad enter", SDLK_KP_ENTER, 0, nullptr, 13},
+        {"escape", SDLK_ESCAPE, 0, nullptr, 27},
+        {"backspace", SDLK_BACKSPACE, 0, nullptr, 8},
+        {"ctrl+c", SDLK_c, KMOD_LCTRL, nullptr, 3},
+        {"e acute", SDLK_UNKNOWN, 0, "\xC3\xA9", 0x82},
+        {"page up", SDLK_PAGEUP, 0, nullptr, 0},
+        {"home", SDLK_HOME, 0, nullptr, 0},
+        {"f1", SDLK_F1, 0, nullptr, 0},
+        {"alt+x", SDLK_x, KMOD_LALT, "x", 0},
     };
     for (const Case& c : cases) {
         g_key_slot = 0;

@@ -1,0 +1,67 @@
+#include "game/project_commands.h"
+
+#include <cstdio>
+
+#include "game/game_file_dialog.h"
+#include "game/main_procedure.h"
+#include "lang/lang.h"
+#include "ui/input_poll.h"
+#include "ui/requester.h"
+
+namespace {
+
+// The About box reports a fixed amount of free memory.
+constexpr long ABOUT_FREE_MEMORY = 999999;
+
+void show_about() {
+    char memory[64];
+    std::snprintf(memory, sizeof memory, lang_text(TXT_ABOUT_FREE_MEMORY), ABOUT_FREE_MEMORY);
+    const char* lines[] = {lang_text(TXT_ABOUT_PRODUCT),
+                           lang_text(TXT_ABOUT_CREDITS_1),
+                           lang_text(TXT_ABOUT_CREDITS_2),
+                           lang_text(TXT_ABOUT_BLANK),
+                           memory,
+                           nullptr};
+    message_box(lines, 0);
+}
+
+void show_help() {
+    const char* lines[] = {lang_text(TXT_HELP_MANUAL_1), lang_text(TXT_HELP_MANUAL_2), nullptr};
+    message_box(lines, 0);
+}
+
+void ask_quit() {
+    const char* lines[] = {lang_text(TXT_QUIT_QUESTION), nullptr};
+    if (ask_yes_no(lines, lang_text(TXT_QUIT_YES), lang_text(TXT_QUIT_NO), 0) == 1) g_quit = 1;
+}
+
+}  // namespace
+
+void serve_project_command() {
+    int32_t command = g_project_command;
+    if (command == PROJECT_NONE) return;
+    switch (command) {
+        case PROJECT_ABOUT:
+            show_about();
+            break;
+        case PROJECT_LOAD:
+            load_game_dialog();
+            break;  // a failed load leaves what it read
+        case PROJECT_SAVE:
+            save_game_dialog();
+            break;
+        case PROJECT_SAVE_AS:
+            g_game_file_name[0] = '\0';  // so that the requester always asks for a name
+            save_game_dialog();
+            break;
+        case PROJECT_QUIT:
+            ask_quit();
+            break;
+        case PROJECT_HELP:
+            show_help();
+            break;
+        default:
+            break;
+    }
+    g_project_command = PROJECT_NONE;
+}

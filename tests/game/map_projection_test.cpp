@@ -1,0 +1,93 @@
+// The flat map: where positions land, what is drawn for ships and storms.
+#include <gtest/gtest.h>
+
+#include "engine/font.h"
+#include "engine/frame.h"
+#include "engine/picture.h"
+#include "engine/random.h"
+#include "game/projection.h"
+#include "game/records.h"
+#include "game/weather.h"
+#include "game/world_map.h"
+#include "tests/harness/harness.h"
+#include "ui/fonts.h"
+
+namespace {
+
+TEST(MapProjection, EdgesAndClamps) {
+    struct Case {
+        int32_t lat, lon, x, y;
+    };
+    const Case cases[] = {
+        {0, 1800, 245, 82},   {0, -1800, 9, 82},  {700, 0, 127, 33}, {-900, 0, 127, 145}, {900, 0, 127, 19},
+        {-1000, 0, 127, 145}, {1200, 0, 127, 18}, {0, -3600, 9, 82}, {0, 3600, 246, 82},  {525, 0, 127, 45},
+    };
+    for (const Case& c : cases) {
+        g_project_lat = c.lat;
+        g_project_lon = c.lon;
+        project_flat_map_point();
+        EXPECT_EQ(g_project_x, c.x) << c.lat << "," << c.lon;
+        EXPECT_EQ(g_project_y, c.y) << c.lat << "," << c.lon;
+    }
+}
+
+class WorldMap : public testing::Test {
+  protected:
+    void SetUp() override {
+        harness_start_engine();
+        ASSERT_NE(picture_files_open("ib1vga.dat", "ib2vga.dat"), 0);
+        picture_load(1, g_background_buffer);
+        for (Shipowner& o : g_shipowners) o = Shipowner{};
+        g_shipowner_count = 2;
+        ships_[0] = Ship{};
+        ships_[1] = Ship{};
+        ships_[0].lat = 0;
+        ships_[0].lon = 0;  // at (127, 82)
+        ships_[1].lat = 525;
+        ships_[1].lon = 0;  // at (127, 45)
+        g_shipowners[0].ships = &ships_[0];
+        g_shipowners[1].ships = &ships_[1];
+        for (auto& row : g_wind_grid)
+            for (int8_t& f : row) f = 3;
+    }
+    void TearDown() override {
+        for (Shipowner& o : g_shipowners) o.ships = nullptr;
+        g_shipowner_count = 0;
+        picture_files_close();
+    }
+    Ship ships_[2];
+};
+
+TEST_F(WorldMap, ShipsInTheirOwnersColoursAndNoneOfAnEliminatedOwner) {
+    g_shipowners[1].out_of_game = 1;
+    g_random_counter = 0;
+    uint16_t seed = g_random_seed;
+    draw_world_map();
+    EXPECT_EQ(screen_get_pixel(127, 82), 1);  // owner 0's colour
+    EXPECT_EQ(screen_get_pixel(126, 83), 1);
+    EXPECT_EQ(screen_get_pixel(125, 81), 1);
+    EXPECT_EQ(screen_get_pixel(130, 81), 0);  // outline
+    EXPECT_EQ(screen_get_pixel(123, 84), 0);
+    EXPECT_EQ(screen_get_pixel(127, 45), g_background_buffer[45 * SCREEN_WIDTH + 127]);
+    // Calm weather: no numbers and no random numbers drawn.
+    EXPECT_EQ(g_random_seed, seed);
+    EXPECT_EQ(g_random_counter, 0);
+}
+
+TEST_F(WorldMap, StormsOfForceEightOrMoreGetANumber) {
+    Font kept = g_font_sys8;  // a font another test keeps loaded
+    ASSERT_NE(font_load("sys8.fnt", &g_font_sys8), 0);
+    g_shipowner_count = 0;
+    g_wind_grid[2][6] = 9;  // the cell of (0, 0)
+    ASSERT_EQ(weather_wind_at(0, 0), 9);
+    draw_world_map();
+    font_free(&g_font_sys8);
+    g_font_sys8 = kept;
+    int32_t white = 0;
+    for (int32_t y = 78; y < 95; ++y)
+        for (int32_t x = 123; x < 140; ++x)
+            if (screen_get_pixel(x, y) == 15) ++white;
+    EXPECT_GT(white, 3);
+}
+
+}  // namespace
