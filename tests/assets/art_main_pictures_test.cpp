@@ -113,7 +113,6 @@ TEST_F(MainPicturesTest, PressedSideButtonsInvertIntoAReadableNegative) {
 }
 
 TEST_F(MainPicturesTest, MapShowsEveryPortOnOpenWater) {
-    GTEST_SKIP() << "the map picture is still being painted";
     // Ships in port are drawn at the port's projected pixel: the map must show sea there, and the
     // light steel sea keeps the owners' colours and the white wind numbers readable.
     for (int32_t row = 1; row <= PORT_COUNT; ++row) {
