@@ -25,9 +25,9 @@ struct Route {
     const Waypoint* waypoints;  // from off port A to off port B, ended by (0, 0)
     int8_t port_a;              // PortInfo rows of the two ends
     int8_t port_b;
-    int32_t length;             // nautical miles; a rough figure until init_route_lengths
-    int32_t event_position;     // nm from port A at which the route's event fires
-    int8_t event_code;          // ROUTE_EVENT_*
+    int32_t length;          // nautical miles; a rough figure until init_route_lengths
+    int32_t event_position;  // nm from port A at which the route's event fires
+    int8_t event_code;       // ROUTE_EVENT_*
     int8_t emergency_odds;
     int8_t iceberg_odds;
 };

@@ -19,9 +19,13 @@ Point port_point(int32_t row) {
 }
 
 // A leg's miles: both ends cut to whole degrees first.
-int32_t leg_nm(Point from, Point to) { return sea_distance_nm(from.lon / 10, from.lat / 10, to.lon / 10, to.lat / 10); }
+int32_t leg_nm(Point from, Point to) {
+    return sea_distance_nm(from.lon / 10, from.lat / 10, to.lon / 10, to.lat / 10);
+}
 
-bool is_end_mark(const Waypoint& w) { return w.lon == 0 && w.lat == 0; }
+bool is_end_mark(const Waypoint& w) {
+    return w.lon == 0 && w.lat == 0;
+}
 
 }  // namespace
 

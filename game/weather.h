@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-constexpr int32_t WIND_ROWS = 6;     // row 0 covers latitudes 60..89, row 5 -90..-61
-constexpr int32_t WIND_COLUMNS = 12; // column 0 covers longitudes -180..-151, column 11 150..179
+constexpr int32_t WIND_ROWS = 6;      // row 0 covers latitudes 60..89, row 5 -90..-61
+constexpr int32_t WIND_COLUMNS = 12;  // column 0 covers longitudes -180..-151, column 11 150..179
 constexpr int8_t WIND_FORCE_MAX = 12;
 
 extern int8_t g_wind_grid[WIND_ROWS][WIND_COLUMNS];

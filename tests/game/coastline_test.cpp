@@ -88,8 +88,8 @@ TEST(LandMask, KnownPlaces) {
         bool land;
     };
     const Case cases[] = {
-        {20, 470, true},     {-300, 400, false}, {-1000, 400, true}, {1300, -250, true}, {-1500, 0, false},
-        {0, -850, true},     {320, 340, false},  {750, -300, false}, {1795, 685, true},  {-1795, 500, false},
+        {20, 470, true}, {-300, 400, false}, {-1000, 400, true}, {1300, -250, true}, {-1500, 0, false},
+        {0, -850, true}, {320, 340, false},  {750, -300, false}, {1795, 685, true},  {-1795, 500, false},
     };
     for (const Case& c : cases) EXPECT_EQ(land_at(c.lon, c.lat), c.land) << c.lon << ", " << c.lat;
 }

@@ -77,5 +77,9 @@ bool any_within(int32_t lon, int32_t lat, int32_t radius, bool want_land) {
 
 }  // namespace
 
-bool land_within(int32_t lon, int32_t lat, int32_t radius) { return any_within(lon, lat, radius, true); }
-bool sea_within(int32_t lon, int32_t lat, int32_t radius) { return any_within(lon, lat, radius, false); }
+bool land_within(int32_t lon, int32_t lat, int32_t radius) {
+    return any_within(lon, lat, radius, true);
+}
+bool sea_within(int32_t lon, int32_t lat, int32_t radius) {
+    return any_within(lon, lat, radius, false);
+}

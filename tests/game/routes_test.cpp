@@ -1,6 +1,8 @@
 // The routes' data against the world: every list has its count and end mark, stays at sea (sampled
 // every tenth of a degree the way a ship moves along it), runs from port A's end to port B's, and has
 // a length that fits the figure it was planned with.
+#include "game/routes.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "game/ports.h"
-#include "game/routes.h"
 #include "game/sea_distance.h"
 #include "tests/game/land_mask.h"
 
@@ -49,7 +50,8 @@ bool near(Pt p, Pt port) {
 std::vector<Pt> route_points(int32_t r) {
     const Route& route = g_route_table[r];
     std::vector<Pt> pts{{g_port_table[route.port_a].lon, g_port_table[route.port_a].lat}};
-    for (const Waypoint* w = route.waypoints; w->lon != 0 || w->lat != 0; ++w) pts.push_back({w->lon, w->lat});
+    for (const Waypoint* w = route.waypoints; w->lon != 0 || w->lat != 0; ++w)
+        pts.push_back({w->lon, w->lat});
     pts.push_back({g_port_table[route.port_b].lon, g_port_table[route.port_b].lat});
     return pts;
 }
@@ -61,10 +63,9 @@ int32_t list_count(int32_t r) {
 }
 
 // The counts each route's list must hold.
-constexpr int32_t kCounts[ROUTE_COUNT + 1] = {0,  5,  12, 8,  5,  4,  9,  13, 15, 10, 14, 8,  16, 5,
-                                              9,  24, 11, 7,  8,  12, 14, 28, 8,  15, 9,  3,  11, 10,
-                                              9,  4,  25, 6,  14, 8,  12, 5,  7,  6,  15, 12, 2,  5,
-                                              4,  6,  10, 4,  17, 10, 7,  12, 15, 11, 13, 20, 26, 28};
+constexpr int32_t kCounts[ROUTE_COUNT + 1] = {
+    0, 5, 12, 8, 5,  4, 9,  13, 15, 10, 14, 8,  16, 5, 9, 24, 11, 7, 8,  12, 14, 28, 8,  15, 9,  3,  11, 10,
+    9, 4, 25, 6, 14, 8, 12, 5,  7,  6,  15, 12, 2,  5, 4, 6,  10, 4, 17, 10, 7,  12, 15, 11, 13, 20, 26, 28};
 
 TEST(RouteTable, ListsHoldTheirCountsAndEndMarks) {
     int32_t total = 0;
@@ -84,9 +85,23 @@ TEST(RouteTable, QuotedListsAreKeptExactly) {
     };
     const Case cases[] = {
         {1, {{0, 500}, {-80, 480}, {-280, 460}, {-480, 440}, {-650, 420}}},
-        {12, {{0, -390}, {-200, -470}, {-400, -510}, {-600, -560}, {-680, -590}, {-770, -540}, {-830, -500},
-              {-830, -400}, {-830, -300}, {-830, -200}, {-830, -100}, {-840, 0}, {-1000, 100}, {-1100, 200},
-              {-1200, 270}, {-1230, 300}}},
+        {12,
+         {{0, -390},
+          {-200, -470},
+          {-400, -510},
+          {-600, -560},
+          {-680, -590},
+          {-770, -540},
+          {-830, -500},
+          {-830, -400},
+          {-830, -300},
+          {-830, -200},
+          {-830, -100},
+          {-840, 0},
+          {-1000, 100},
+          {-1100, 200},
+          {-1200, 270},
+          {-1230, 300}}},
         {25, {{-400, -220}, {-200, -220}, {0, -280}}},
         {29, {{1600, 380}, {1800, 380}, {-1600, 380}, {-1400, 380}}},
         {40, {{-1500, 250}, {-1300, 300}}},
@@ -108,7 +123,8 @@ TEST(RouteTable, EveryLegStaysAtSea) {
         std::vector<Pt> pts = route_points(r);
         const Pt a = pts.front(), b = pts.back();
         for (size_t i = 1; i + 1 < pts.size(); ++i) {
-            EXPECT_FALSE(land_at(pts[i].lon, pts[i].lat)) << "route " << r << " waypoint " << i - 1 << " on land";
+            EXPECT_TRUE(!land_at(pts[i].lon, pts[i].lat) || in_canal(pts[i].lon, pts[i].lat))
+                << "route " << r << " waypoint " << i - 1 << " on land";
         }
         for (size_t i = 0; i + 1 < pts.size(); ++i) {
             const Pt p = pts[i], q = pts[i + 1];
@@ -121,15 +137,14 @@ TEST(RouteTable, EveryLegStaysAtSea) {
                 if (!land_at(s.lon, s.lat) || in_canal(s.lon, s.lat) || near(s, a) || near(s, b)) continue;
                 if (on_land++ == 0) first = s;
             }
-            EXPECT_EQ(on_land, 0) << "route " << r << " leg " << i << " crosses land at (" << first.lon << ", "
-                                  << first.lat << ")";
+            EXPECT_EQ(on_land, 0) << "route " << r << " leg " << i << " crosses land at (" << first.lon
+                                  << ", " << first.lat << ")";
         }
     }
 }
 
 // A list written backwards would still be at sea; its ends give it away.
 TEST(RouteTable, ListsRunFromPortAToPortB) {
-    GTEST_SKIP() << "the waypoint lists of the unquoted routes are still being placed";
     auto dist2 = [](Pt p, Pt q) {
         double dx = short_dlon(p.lon, q.lon) * std::cos((p.lat + q.lat) / 20.0 * 3.14159265358979 / 180.0);
         double dy = q.lat - p.lat;
@@ -144,7 +159,6 @@ TEST(RouteTable, ListsRunFromPortAToPortB) {
 }
 
 TEST(RouteTable, LengthsFitThePlannedFigures) {
-    GTEST_SKIP() << "the waypoint lists of the unquoted routes are still being placed";
     Route saved[ROUTE_COUNT + 1];
     for (int32_t r = 0; r <= ROUTE_COUNT; ++r) saved[r] = g_route_table[r];
     init_route_lengths();
@@ -152,15 +166,17 @@ TEST(RouteTable, LengthsFitThePlannedFigures) {
     for (int32_t r = 1; r <= ROUTE_COUNT; ++r) {
         const Route& route = g_route_table[r];
         int32_t planned = saved[r].length, computed = route.length;
-        std::printf("%5d  %-13s -> %-13s %7d  %8d\n", r, port_name(route.port_a), port_name(route.port_b), planned,
-                    computed);
+        std::printf("%5d  %-13s -> %-13s %7d  %8d\n", r, port_name(route.port_a), port_name(route.port_b),
+                    planned, computed);
         // Round figures (3600, 7000, 10000) were rough guesses; the others were measured.
         bool rough = planned % 100 == 0;
         double ratio = static_cast<double>(computed) / planned;
         if (rough) {
-            EXPECT_TRUE(ratio > 0.25 && ratio < 4.0) << "route " << r << ": " << computed << " vs " << planned;
+            EXPECT_TRUE(ratio > 0.25 && ratio < 4.0)
+                << "route " << r << ": " << computed << " vs " << planned;
         } else {
-            EXPECT_TRUE(ratio > 0.75 && ratio < 1.4) << "route " << r << ": " << computed << " vs " << planned;
+            EXPECT_TRUE(ratio > 0.75 && ratio < 1.4)
+                << "route " << r << ": " << computed << " vs " << planned;
         }
         if (route.event_code != 0) {
             EXPECT_LT(route.event_position, computed) << "route " << r << "'s event lies beyond its end";

@@ -1,4 +1,6 @@
 // Sea distances, route lengths and ships' positions along their routes.
+#include "game/sea_distance.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -6,7 +8,6 @@
 #include "game/ports.h"
 #include "game/records.h"
 #include "game/routes.h"
-#include "game/sea_distance.h"
 
 namespace {
 
@@ -15,9 +16,9 @@ TEST(SeaDistance, EdgeCases) {
         int32_t lon1, lat1, lon2, lat2, nm;
     };
     const Case cases[] = {
-        {0, 0, 0, 0, 0},         {0, 0, 1, 0, 60},         {179, 0, -179, 0, 120}, {-179, 0, 179, 0, 120},
-        {0, 0, 0, 1, 60},        {0, 60, 10, 60, 300},     {0, 10, 0, -10, 1200},  {-180, 0, 180, 0, 0},
-        {10, 50, 20, 50, 386},   {0, -90, 0, 90, 10800},
+        {0, 0, 0, 0, 0},       {0, 0, 1, 0, 60},       {179, 0, -179, 0, 120}, {-179, 0, 179, 0, 120},
+        {0, 0, 0, 1, 60},      {0, 60, 10, 60, 300},   {0, 10, 0, -10, 1200},  {-180, 0, 180, 0, 0},
+        {10, 50, 20, 50, 386}, {0, -90, 0, 90, 10800},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(sea_distance_nm(c.lon1, c.lat1, c.lon2, c.lat2), c.nm)

@@ -1,8 +1,9 @@
 // The wind grid: look-ups, the daily drift along the move table and the relaxation bounds.
+#include "game/weather.h"
+
 #include <gtest/gtest.h>
 
 #include "engine/random.h"
-#include "game/weather.h"
 
 namespace {
 
