@@ -62,23 +62,40 @@ std::string png_zlib_stored(const uint8_t* data, size_t size) {
     return out;
 }
 
-std::string png_encode_indexed(const uint8_t* pixels, uint32_t width, uint32_t height,
-                               const uint8_t* palette) {
+namespace {
+
+// An 8-bit image of channels bytes per pixel (1 with a palette, 3 for red, green, blue).
+std::string png_encode(const uint8_t* pixels, uint32_t width, uint32_t height, uint32_t channels,
+                       const uint8_t* palette) {
     std::string out = "\x89PNG\r\n\x1a\n";
     std::string header;
     put32(&header, width);
     put32(&header, height);
-    header +=
-        std::string("\x08\x03\x00\x00\x00", 5);  // 8 bits, palette, deflate, no filter set, no interlace
+    header.push_back(8);                          // bits per channel
+    header.push_back(palette != nullptr ? 3 : 2);  // colour type: palette or truecolour
+    header.append(std::string("\x00\x00\x00", 3));  // deflate, no filter set, no interlace
     put_chunk(&out, "IHDR", header);
-    put_chunk(&out, "PLTE", std::string(reinterpret_cast<const char*>(palette), 256 * 3));
+    if (palette != nullptr)
+        put_chunk(&out, "PLTE", std::string(reinterpret_cast<const char*>(palette), 256 * 3));
+    size_t row_bytes = static_cast<size_t>(width) * channels;
     std::string rows;
-    rows.reserve(static_cast<size_t>(height) * (width + 1));
+    rows.reserve(static_cast<size_t>(height) * (row_bytes + 1));
     for (uint32_t y = 0; y < height; ++y) {
         rows.push_back(0);  // filter: none
-        rows.append(reinterpret_cast<const char*>(pixels + static_cast<size_t>(y) * width), width);
+        rows.append(reinterpret_cast<const char*>(pixels + static_cast<size_t>(y) * row_bytes), row_bytes);
     }
     put_chunk(&out, "IDAT", png_zlib_stored(reinterpret_cast<const uint8_t*>(rows.data()), rows.size()));
     put_chunk(&out, "IEND", "");
     return out;
+}
+
+}  // namespace
+
+std::string png_encode_indexed(const uint8_t* pixels, uint32_t width, uint32_t height,
+                               const uint8_t* palette) {
+    return png_encode(pixels, width, height, 1, palette);
+}
+
+std::string png_encode_rgb(const uint8_t* pixels, uint32_t width, uint32_t height) {
+    return png_encode(pixels, width, height, 3, nullptr);
 }

@@ -13,3 +13,5 @@ std::string png_zlib_stored(const uint8_t* data, size_t size);
 // A width x height image of palette indexes; palette holds 256 red, green, blue triples.
 std::string png_encode_indexed(const uint8_t* pixels, uint32_t width, uint32_t height,
                                const uint8_t* palette);
+// A width x height image of red, green, blue bytes.
+std::string png_encode_rgb(const uint8_t* pixels, uint32_t width, uint32_t height);

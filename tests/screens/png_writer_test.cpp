@@ -91,3 +91,12 @@ TEST(PngWriter, AnImageIsSignatureHeaderPaletteDataAndEnd) {
 }
 
 }  // namespace
+
+TEST(PngWriter, ATruecolourImageHasNoPaletteAndThreeBytesAPixel) {
+    const uint8_t pixels[12] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    std::string png = png_encode_rgb(pixels, 2, 2);
+    EXPECT_EQ(png.substr(24, 5), std::string("\x08\x02\x00\x00\x00", 5)) << "8 bits, truecolour";
+    EXPECT_EQ(png.substr(8 + 25 + 4, 4), "IDAT") << "no palette chunk";
+    size_t rows = 8 + 25 + 8 + 2 + 5;
+    EXPECT_EQ(png.substr(rows, 14), std::string("\x00\x01\x02\x03\x04\x05\x06\x00\x07\x08\x09\x0a\x0b\x0c", 14));
+}

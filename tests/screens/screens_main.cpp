@@ -1,6 +1,7 @@
 // screens <output dir> [screen name ...]: renders every screen (or the named ones) to
-// <output dir>/<name>.png. Runs in a fresh working directory that links the data files, like the
-// tests, so the screens' temporary files never meet the game's. Exits 1 on any failure.
+// <output dir>/<name>.png; the name "pictures" stands for every picture and a contact sheet.
+// Runs in a fresh working directory that links the data files, like the tests, so the screens'
+// temporary files never meet the game's. Exits 1 on any failure.
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include "engine/picture.h"
 #include "engine/save_stack.h"
 #include "host/headless_host.h"
+#include "tests/screens/picture_sheet.h"
 #include "tests/screens/png_writer.h"
 #include "tests/screens/screens.h"
 #include "ui/fonts.h"
@@ -115,6 +117,12 @@ int main(int argc, char** argv) {
             status = 1;
         }
         std::printf("%s.png\n", s->name);
+        ++written;
+    }
+    // "pictures" (or no name at all) also writes every picture and the contact sheet.
+    if (status == 0 && wanted("pictures", argc, argv)) {
+        if (screens_write_pictures(out) == 0) status = 1;
+        std::printf("pictures/\n");
         ++written;
     }
     if (status == 0 && written == 0) {
