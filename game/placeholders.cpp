@@ -1,6 +1,2 @@
-// Stand-ins for game-core operations until they are built.
+// Stand-ins for game-core operations until they are built (none are left at present).
 #include "game/placeholders.h"
-
-int32_t day_step() {
-    return 0;
-}

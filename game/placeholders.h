@@ -3,8 +3,6 @@
 
 #include <cstdint>
 
-// Built since; kept here so that the callers of the stand-ins find it.
+// Built since; kept here so that the callers of the stand-ins find them.
+#include "game/day_step.h"
 #include "game/setup.h"
-
-// One game day for every shipowner; 1 when something interrupted the main screen.
-int32_t day_step();

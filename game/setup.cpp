@@ -9,6 +9,7 @@
 #include "engine/random.h"
 #include "engine/timing.h"
 #include "game/globe.h"
+#include "game/globe_land.h"
 #include "game/home_port.h"
 #include "game/main_procedure.h"
 #include "game/main_screen.h"
@@ -181,12 +182,14 @@ void home_port_view(int32_t player) {
     set_globe_view_center(port.lon / 10, port.lat / 10);
     set_globe_screen_offset(2);
     draw_globe_outline();
+    draw_globe_coastlines();
     set_globe_screen_offset(2);
     const ScreenButton buttons[] = {{200, 180, 58, 15, T(TXT_OK_SMALL), 1}};
     static const ScreenBox boxes[] = {{200, 30, 315, 65, 8}, {0, 0, 0, 0, 0}};
     const ScreenText texts[] = {
         {205, 35, T(TXT_HOME_PORT_TITLE)}, {205, 50, port_name(g_shipowners[player].home_port)}, {0, 0, nullptr}};
     screen_layout_draw(buttons, boxes, texts);
+    fill_globe_land();
     set_draw_color(14);
     draw_move_to(102, 100);
     draw_line_to(200, 50);

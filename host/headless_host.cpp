@@ -20,6 +20,8 @@ std::vector<Event> g_events;  // sorted by time, stable for equal times
 size_t g_next_event = 0;
 bool g_sound_device = true;
 HeadlessVoice g_voice{};
+HeadlessSleepHook g_sleep_hook = nullptr;
+void* g_sleep_hook_context = nullptr;
 
 void deliver(const Event& e) {
     switch (e.kind) {
@@ -47,6 +49,13 @@ void headless_reset() {
     g_next_event = 0;
     g_sound_device = true;
     g_voice = HeadlessVoice{};
+    g_sleep_hook = nullptr;
+    g_sleep_hook_context = nullptr;
+}
+
+void headless_set_sleep_hook(HeadlessSleepHook hook, void* context) {
+    g_sleep_hook = hook;
+    g_sleep_hook_context = context;
 }
 
 void headless_script(uint32_t at_ms, HeadlessEventKind kind, int32_t a, int32_t b) {
@@ -91,10 +100,24 @@ HeadlessVoice headless_voice() {
 
 uint32_t platform_clock_ms() { return g_virtual_ms; }
 
-void platform_sleep_ms(uint32_t ms) { headless_advance(ms); }
+namespace {
+
+void after_sleep() {
+    if (g_sleep_hook == nullptr) return;
+    g_sleep_hook(g_sleep_hook_context);
+    headless_deliver_due();  // what the hook scripted for now
+}
+
+}  // namespace
+
+void platform_sleep_ms(uint32_t ms) {
+    headless_advance(ms);
+    after_sleep();
+}
 
 void platform_sleep_until(uint32_t deadline_ms) {
     if (deadline_ms > g_virtual_ms) headless_advance(deadline_ms - g_virtual_ms);
+    after_sleep();
 }
 
 void platform_exit(int32_t status) {

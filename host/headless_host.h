@@ -33,6 +33,11 @@ uint32_t headless_now();
 // Moves the virtual clock forward (busy work that takes time, for tests of clock-based code).
 void headless_advance(uint32_t ms);
 
+// A function the game thread calls after every sleep, once the events then due are delivered: a
+// test's "player" that looks at the screen and scripts what to do next. Null for none; reset clears.
+using HeadlessSleepHook = void (*)(void* context);
+void headless_set_sleep_hook(HeadlessSleepHook hook, void* context);
+
 // Sound: whether a device "opens", and what the voice was last asked to play.
 void headless_set_sound_device(bool present);
 struct HeadlessVoice {

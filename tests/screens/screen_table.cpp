@@ -6,5 +6,13 @@ const ScreenEntry g_screens[] = {
     {"question", screen_question},
     {"letter", screen_letter},
     {"file_requester", screen_file_requester},
+    {"elimination", screen_elimination},
+    {"setup_form", screen_setup_form},
+    {"home_port_globe", screen_home_port_globe},
+    {"ship_locator", screen_ship_locator},
+    {"title", screen_title},
+    {"intro", screen_intro},
+    {"main_screen", screen_main_screen},
+    {"letter_over_map", screen_letter_over_map},
     {nullptr, nullptr},
 };

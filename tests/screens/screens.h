@@ -33,3 +33,17 @@ void screen_message_box(ScreenShot* shot);
 void screen_question(ScreenShot* shot);
 void screen_letter(ScreenShot* shot);
 void screen_file_requester(ScreenShot* shot);
+
+// The title, the intro, the main screen and a letter over the map (game_main_screens.cpp).
+void screen_title(ScreenShot* shot);
+void screen_intro(ScreenShot* shot);
+void screen_main_screen(ScreenShot* shot);
+void screen_letter_over_map(ScreenShot* shot);
+
+// The daily step (game_day_screens.cpp).
+void screen_elimination(ScreenShot* shot);
+
+// The globe's screens (game_globe_screens.cpp).
+void screen_setup_form(ScreenShot* shot);
+void screen_home_port_globe(ScreenShot* shot);
+void screen_ship_locator(ScreenShot* shot);

@@ -1,0 +1,128 @@
+#include "tests/game/day_step_fixture.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "engine/font.h"
+#include "engine/picture.h"
+#include "engine/save_stack.h"
+#include "game/day_step.h"
+#include "game/elimination.h"
+#include "game/main_procedure.h"
+#include "game/records.h"
+#include "game/sea_distance.h"
+#include "game/weather.h"
+#include "game/world_map.h"
+#include "host/headless_host.h"
+#include "tests/harness/harness.h"
+#include "ui/fonts.h"
+#include "ui/gadget.h"
+#include "ui/input_poll.h"
+#include "ui/letter.h"
+#include "ui/screen_layout.h"
+
+namespace {
+
+// A day's letters and screens take a few seconds of virtual time each; far beyond that, the step
+// waits for something the reader does not answer.
+constexpr uint32_t GIVE_UP_MS = 20u * 60u * 1000u;
+constexpr uint32_t REACTION_MS = 250;
+
+bool letter_up() {
+    for (const Gadget* g = g_gadget_list; g != nullptr; g = g->next)
+        if (g == &g_letter_ok_gadget) return true;
+    return false;
+}
+
+void load_font(const char* file, Font* font) {
+    if (font->data != nullptr) return;
+    ASSERT_EQ(font_load(file, font), 1) << file;
+}
+
+}  // namespace
+
+void DayStepTest::on_sleep(void* context) {
+    auto* r = static_cast<Reader*>(context);
+    uint32_t now = headless_now();
+    if (now > GIVE_UP_MS) {
+        r->hung = true;
+        g_quit = 1;  // ends the letter or screen that waits
+        return;
+    }
+    if (headless_pending_events() != 0) return;
+    if (r->answered && now - r->answered_at < REACTION_MS) return;
+    if (letter_up()) {
+        ++r->letters;
+    } else if (g_screen_button_last >= 0) {
+        ++r->screens;
+        std::vector<std::string> texts;
+        for (const ScreenText* t = g_elimination_texts; t->text != nullptr; ++t) texts.emplace_back(t->text);
+        r->screen_texts.push_back(texts);
+    } else {
+        return;
+    }
+    r->answered = true;
+    r->answered_at = now;
+    headless_script(now, HEADLESS_KEY, 13);
+}
+
+void DayStepTest::SetUp() {
+    harness_start_engine();
+    load_font("sys13.fnt", &g_font_sys13);
+    load_font("sys8b.fnt", &g_font_sys8b);
+    load_font("sys7b.fnt", &g_font_sys7b);
+    load_font("sys8.fnt", &g_font_sys8);
+    ASSERT_EQ(picture_files_open("ib1vga.dat", "ib2vga.dat"), 1);
+    screen_area_files_delete();
+    init_route_lengths();
+    weather_reset();
+    g_gadget_list = nullptr;
+    g_screen_button_last = -1;
+    g_command = 0;
+    g_quit = 0;
+    g_main_screen_shown = 0;
+    g_day = 0;
+    g_daily_phase = 0;
+    g_difficulty = 1;
+    g_ship_price_index = 1000;
+    g_freight_index = 1000;
+    for (Shipowner& o : g_shipowners) o = Shipowner{};
+    g_shipowner_count = 1;
+    Shipowner& owner = g_shipowners[0];
+    std::snprintf(owner.name, RECORD_NAME_SIZE, "%s", "Hendrik");
+    std::snprintf(owner.company, RECORD_NAME_SIZE, "%s", "Nordsee");
+    owner.status = -1;
+    owner.subsidy_status = -1;
+    owner.home_port = 1;
+    owner.cash = 4100;
+    owner.credit_period = 30;
+    headless_set_sleep_hook(&DayStepTest::on_sleep, &reader_);
+}
+
+void DayStepTest::TearDown() {
+    headless_set_sleep_hook(nullptr, nullptr);
+    EXPECT_FALSE(reader_.hung) << "the day waited for an answer the reader could not give";
+    free_all_ships(SHIPOWNER_MAX);
+    g_shipowner_count = 0;
+    screen_area_files_delete();
+    picture_files_close();
+}
+
+Ship* DayStepTest::add_ship(int32_t player, const char* name) {
+    Ship* ship = new_ship();
+    std::snprintf(ship->name, RECORD_NAME_SIZE, "%s", name);
+    ship->ship_type = 6;
+    ship->condition = 10000;
+    ship->port = 1;
+    ship->harbour_map = 0;
+    ship->mortgage_period = 30;
+    ship->layup_days = 100;
+    append_ship(&g_shipowners[player], ship);
+    return ship;
+}
+
+void DayStepTest::credit_due(Shipowner* owner, int32_t credit, int32_t rate) {
+    owner->credit = credit;
+    owner->credit_rate = static_cast<int8_t>(rate);
+    owner->credit_days = owner->credit_period;
+}

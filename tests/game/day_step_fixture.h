@@ -1,0 +1,42 @@
+// The daily step on the headless host: fonts and pictures for its letters and screens, the world at
+// the start of a game, one shipowner "Hendrik" of London with 4100 k$, and a reader that answers every
+// letter and the elimination screen with Enter and counts them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Ship;
+struct Shipowner;
+
+class DayStepTest : public testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A ship of model 6 (wear 8 a day) in full condition, without costs, laid up in London for 100 days
+    // (a quiet day), appended to the shipowner's list.
+    static Ship* add_ship(int32_t player, const char* name);
+    // The shipowner's credit interest falls due on the next day.
+    static void credit_due(Shipowner* owner, int32_t credit, int32_t rate);
+
+    int32_t letters() const { return reader_.letters; }
+    int32_t screens() const { return reader_.screens; }
+    // The screen texts of the elimination screens as they were shown.
+    const std::vector<std::vector<std::string>>& shown_screens() const { return reader_.screen_texts; }
+
+  private:
+    struct Reader {
+        int32_t letters = 0;
+        int32_t screens = 0;
+        uint32_t answered_at = 0;
+        bool answered = false;
+        bool hung = false;
+        std::vector<std::vector<std::string>> screen_texts;
+    };
+    static void on_sleep(void* context);
+    Reader reader_;
+};
