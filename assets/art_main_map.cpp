@@ -5,31 +5,19 @@
 #include <vector>
 
 #include "assets/art_main.h"
+#include "world/ports.h"
+#include "world/projection.h"
 
 namespace {
 
-// The ports' positions (longitude, latitude in tenths of a degree) of the game's port table, rows
-// 1..28. The generator does not link the game's texts, which the port table refers to, so it keeps
-// this copy; the picture's tests check it against the table.
-constexpr int32_t PORT_POSITIONS[28][2] = {
-    {0, 525},     {45, 520},    {100, 535},  {55, 432},   {236, 380},   {185, -340},  {35, 65},
-    {525, 242},   {-740, 407},  {1141, 223}, {-1223, 378}, {-432, -229}, {1512, -339}, {1398, 357},
-    {-1231, 493}, {-771, -122}, {-583, -345}, {-1650, 685}, {478, 305},  {-1578, 214}, {-108, 64},
-    {-795, 90},   {1038, 13},   {393, -68},  {299, 311},  {670, 248},   {884, 225},   {-954, 298}};
-
 constexpr int32_t LAND_MARK = 1;  // scratch value for land while the mask is built
 
-// The game's map projection (integer division truncating, product first).
-int32_t map_x(int32_t lon) {
-    return lon * 237 / 3600 + 127;
-}
-
-int32_t map_y(int32_t lat) {
-    return 82 - lat * 127 / 1800;
-}
-
+// A position (tenths of a degree) through the game's own map projection, clamped to the map.
 PaintPoint map_point(int32_t lat, int32_t lon) {
-    return {std::clamp(map_x(lon), 9, 246), std::clamp(map_y(lat), 18, 145)};
+    g_project_lat = lat;
+    g_project_lon = lon;
+    project_flat_map_point();
+    return {g_project_x, g_project_y};
 }
 
 // Fills one coastline polygon into the mask.
@@ -91,8 +79,8 @@ void paint_world_map(PictureImage* image, const Coastline* table) {
     // Ports lie on the sea side of their coast: clear the land under each port's pixel.
     // A port that the coarse coasts put a little inland (up a river) gets a channel to the nearest
     // open water.
-    for (const auto& port : PORT_POSITIONS) {
-        PaintPoint p = map_point(port[1], port[0]);
+    for (int32_t row = 1; row <= PORT_COUNT; ++row) {
+        PaintPoint p = map_point(g_port_table[row].lat, g_port_table[row].lon);
         paint_pixel(mask, p.x, p.y, 0);
         int32_t best = -1, bx = p.x, by = p.y;
         for (int32_t dy = -8; dy <= 8; ++dy)
@@ -121,7 +109,7 @@ void paint_world_map(PictureImage* image, const Coastline* table) {
         }
     // graticule every 30 degrees over the sea, the equator a little stronger
     for (int32_t lat = -600; lat <= 600; lat += 300) {
-        int32_t y = map_y(lat);
+        int32_t y = map_point(lat, 0).y;
         for (int32_t x = 9; x <= 245; ++x) {
             int32_t c = paint_get(image, x, y);
             if (c >= MS_SEA && c < MS_SEA + 15 && (x % (lat == 0 ? 2 : 3)) == 0)
@@ -129,15 +117,15 @@ void paint_world_map(PictureImage* image, const Coastline* table) {
         }
     }
     for (int32_t lon = -1500; lon <= 1500; lon += 300) {
-        int32_t x = map_x(lon);
+        int32_t x = map_point(0, lon).x;
         for (int32_t y = MAP_Y0 + 1; y <= MAP_Y1; ++y) {
             int32_t c = paint_get(image, x, y);
             if (c >= MS_SEA && c < MS_SEA + 15 && y % 3 == 0) paint_pixel(image, x, y, std::min(MS_SEA + 14, c + 3));
         }
     }
     // the ports: a light dot each, under the place where ships in port are drawn
-    for (const auto& port : PORT_POSITIONS) {
-        PaintPoint p = map_point(port[1], port[0]);
+    for (int32_t row = 1; row <= PORT_COUNT; ++row) {
+        PaintPoint p = map_point(g_port_table[row].lat, g_port_table[row].lon);
         paint_pixel(image, p.x, p.y, MS_BRASS + 15);
     }
     // the border: a scale of alternating light and dark segments, one per 30 degrees

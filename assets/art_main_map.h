@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "assets/picture_writer.h"
-#include "game/coastlines.h"
+#include "world/coastlines.h"
 
 // The map's place in the main-screen picture (both corners included): the game copies this whole
 // rectangle back on every redraw. The outer columns and the top row are the map's border; the map

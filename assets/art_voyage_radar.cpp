@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "assets/art_voyage.h"
-#include "game/sine_table.h"
+#include "world/sine_table.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "game/game_file.h"
-#include "game/records.h"
+#include "world/game_file.h"
+#include "world/records.h"
 
 namespace {
 

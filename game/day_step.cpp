@@ -2,25 +2,28 @@
 
 #include <cstdio>
 
-#include "business/placeholders.h"
+#include "business/harbour_services.h"
+#include "business/harbour_visit.h"
+#include "business/office.h"
+#include "business/ranking.h"
 #include "engine/random.h"
-#include "game/accounts.h"
-#include "game/cargoes.h"
+#include "views/accounts.h"
+#include "world/cargoes.h"
 #include "game/elimination.h"
-#include "game/ports.h"
-#include "game/records.h"
-#include "game/routes.h"
-#include "game/sea_distance.h"
-#include "game/ship_types.h"
-#include "game/shipowner_name.h"
-#include "game/sine_table.h"
-#include "game/weather.h"
-#include "game/world_map.h"
+#include "world/ports.h"
+#include "world/records.h"
+#include "world/routes.h"
+#include "world/sea_distance.h"
+#include "world/ship_types.h"
+#include "world/shipowner_name.h"
+#include "world/sine_table.h"
+#include "world/weather.h"
+#include "views/world_map.h"
 #include "lang/lang.h"
 #include "ui/letter.h"
-#include "voyage/placeholders.h"
+#include "voyage/arrival_departure.h"
+#include "voyage/incidents.h"
 
-int32_t g_day_event = 0;
 
 const char* g_due_letter[5] = {};
 const char* g_subsidy_letter[6] = {};
@@ -33,17 +36,6 @@ namespace {
 constexpr int32_t LINE_SIZE = 64;
 constexpr int32_t DAILY_PHASE_TURN = 3600;
 constexpr int32_t WORN_OUT_CONDITION = 5000;  // 50 %: from here on a ship may break up at sea
-
-// The phases a ship's day is handed to the incidents in.
-enum : int32_t {
-    PHASE_LAID_UP = 1,
-    PHASE_SHIPYARD = 2,
-    PHASE_ROAD = 3,
-    PHASE_DISCHARGING = 4,
-    PHASE_LOADING = 5,
-    PHASE_HOVE_TO = 10,
-    PHASE_SAILING = 11,
-};
 
 char s_due_dear[LINE_SIZE];
 char s_due_subject[LINE_SIZE];

@@ -5,10 +5,6 @@
 
 #include <cstdint>
 
-// 1 once a letter, incident, screen or hand-over has covered the main screen today; cleared at the
-// start of every day.
-extern int32_t g_day_event;
-
 // The letters of the day and the loss text of a worn-out ship, each ended by a null line. Their
 // formatted lines keep the values of the last letter shown.
 extern const char* g_due_letter[5];

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "game/game_file.h"
+#include "world/game_file.h"
 #include "game/main_procedure.h"
 #include "lang/lang.h"
 #include "ui/game_file_name.h"

@@ -9,6 +9,8 @@
 #include "engine/timing.h"
 #include "game/main_procedure.h"
 #include "game/startup.h"
+#include "views/globe.h"
+#include "game/state_reset.h"
 #include "host/platform.h"
 #include "host/sound_library.h"
 #include "lang/lang.h"
@@ -18,8 +20,6 @@
 #include "ui/requester.h"
 
 int32_t g_startup_sound_mode = 0;
-SliderInfo g_locator_pad_info = {};
-int32_t g_globe_y_divisor = 8;
 
 namespace {
 
@@ -61,6 +61,9 @@ void wait_for_picture_file(const char* name, const char* fallback, const char* l
 }
 
 void game_main() {
+    // Every subsystem at its start: among others the locator's pad with its knob in the middle and
+    // the world map under the letters.
+    all_state_reset();
     uint32_t charset = lang_settings().charset_mode;
     if (charset != 0) font_set_charset(charset);
     g_startup_sound_mode = SOUND_MODE_WAVE;
@@ -79,12 +82,6 @@ void game_main() {
         }
     }
 
-    g_locator_pad_info = {};
-    g_locator_pad_info.flags = SLIDER_HORIZONTAL | SLIDER_VERTICAL;
-    g_locator_pad_info.hpot = 32768;
-    g_locator_pad_info.vpot = 32768;
-    g_locator_pad_info.hbody = 1024;
-    g_locator_pad_info.vbody = 2048;
 
     g_random_seed = static_cast<uint16_t>(static_cast<uint32_t>(game_clock()) & 0xFFFF);
 

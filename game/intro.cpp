@@ -9,7 +9,7 @@
 #include "engine/palette_cycle.h"
 #include "engine/picture.h"
 #include "engine/timing.h"
-#include "game/main_screen.h"
+#include "views/main_screen.h"
 #include "host/sound_library.h"
 
 namespace {

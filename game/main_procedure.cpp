@@ -7,7 +7,7 @@
 #include "game/game_choice.h"
 #include "game/intro.h"
 #include "game/main_loop.h"
-#include "game/records.h"
+#include "world/records.h"
 #include "ui/game_file_name.h"
 
 void run_game() {

@@ -1,14 +1,9 @@
 // The main procedure: title and intro, the choice of a game, the main loop of the main screen with
-// its day clock, and the end of the game.
+// its day clock, and the end of the game. The quit flag it sets is the toolkit's g_quit
+// (ui/input_poll.h); the game file's name and drawer are the toolkit's (ui/game_file_name.h).
 #pragma once
 
-#include <cstdint>
-
-constexpr int32_t GAME_FILE_PATTERN_SIZE = 78;  // the file requester's drawer field: 77 characters
-constexpr int32_t GAME_FILE_NAME_SIZE = 128;    // a drawer's directory part, a file name and ".trp"
-
-extern int32_t g_quit;  // ends every screen loop that sees it
-extern char g_game_file_pattern[GAME_FILE_PATTERN_SIZE];
-extern char g_game_file_name[GAME_FILE_NAME_SIZE];  // the current game file, "" for none
+#include "ui/game_file_name.h"
+#include "ui/input_poll.h"
 
 void run_game();

@@ -1,7 +1,7 @@
 #include "game/shipowner_chooser.h"
 
 #include "game/main_procedure.h"
-#include "game/records.h"
+#include "world/records.h"
 #include "lang/lang.h"
 #include "ui/input_poll.h"
 #include "ui/screen_layout.h"

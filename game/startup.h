@@ -3,14 +3,8 @@
 
 #include <cstdint>
 
-#include "ui/gadget.h"
-
 // The sound mode the start-up asks for: wave output.
 extern int32_t g_startup_sound_mode;
-// The ship locator's position pad: moves both ways, knob in the middle.
-extern SliderInfo g_locator_pad_info;
-// Vertical divisor of the globe's projection and shading (8 until the start-up sets 9).
-extern int32_t g_globe_y_divisor;
 
 // Opens the picture file name (and then fallback, when given) until one opens, showing the disk
 // prompt (two lines) each time it fails. The first failure is also reported on stderr, since the

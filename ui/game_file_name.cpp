@@ -4,10 +4,10 @@
 #include <cstring>
 
 #include "ui/input_poll.h"
-#include "ui/placeholders.h"
 
 char g_file_name_field[FILE_FIELD_SIZE] = "";
-static_assert(GAME_FILE_PATTERN_SIZE == DRAWER_FIELD_SIZE, "the game file pattern is the drawer field's buffer");
+char g_game_file_pattern[GAME_FILE_PATTERN_SIZE] = "";
+char g_game_file_name[GAME_FILE_NAME_SIZE] = "";
 
 void ask_game_file_name(TextLines lines) {
     const char* title = lines != nullptr && lines[0] != nullptr ? lines[0] : "---";

@@ -6,6 +6,7 @@
 #include "ui/gadget_poll.h"
 #include "ui/menu_strip.h"
 
+int32_t g_quit = 0;
 int32_t g_command = 0;
 int32_t g_project_command = 0;
 uint16_t g_key_code = NO_KEY_CODE;

@@ -19,6 +19,9 @@ enum : int32_t {
 
 constexpr uint16_t NO_KEY_CODE = 0xFFFF;
 
+// Ends every screen loop that sees it: set by Quit, by the end of the playing time and when the
+// last shipowner is out of the game.
+extern int32_t g_quit;
 extern int32_t g_command;           // the command word of the last poll, 0 = nothing
 extern int32_t g_project_command;   // cleared by the main procedure after acting on it
 extern uint16_t g_key_code;         // the key of this poll when it gave no command, else 0xFFFF

@@ -11,6 +11,7 @@
 #include "lang/lang.h"
 #include "ui/fonts.h"
 #include "ui/input_poll.h"
+#include "world/shipowner_name.h"
 
 namespace {
 
@@ -30,6 +31,8 @@ void type_line(const char* text, int32_t x, int32_t y) {
 
 }  // namespace
 
+LetterMapShow g_letter_map_show = nullptr;
+
 Gadget g_letter_ok_gadget = {nullptr,      81,      144, 36, 9, GADGET_HIGHLIGHT_BOX | GADGET_IMAGE_RENDERS, 0,
                              GADGET_BUTTON, &g_letter_ok_image, nullptr, &g_letter_ok_text, nullptr, 1};
 
@@ -37,8 +40,7 @@ void letter_show(int32_t player, Shipowner* shipowner, Ship* ship, TextLines lin
     char heading[128];
     std::snprintf(heading, sizeof heading, lang_text(TXT_LETTER_TO_SHIPOWNER), shipowner_name(shipowner));
     if (keep_screen == 0) {
-        show_map_with_ship(player, shipowner, ship);
-        g_main_screen_shown = 0;
+        if (g_letter_map_show != nullptr) g_letter_map_show(player, shipowner, ship);
         picture_load(LETTER_SHEET_PICTURE, g_sheet_buffer);
         set_backdrop_blue(0, 0);
         blit_to_screen(g_sheet_buffer, 0, 0, 67, 46, 196, 115, BLIT_KEY_1);

@@ -10,9 +10,9 @@
 
 #include "assets/art.h"
 #include "assets/picture_writer.h"
-#include "game/ports.h"
-#include "game/projection.h"
-#include "game/world_map.h"
+#include "world/ports.h"
+#include "world/projection.h"
+#include "views/world_map.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // The valuation of a fleet and the net worth, the rounding to millions, and the status line's text.
-#include "game/accounts.h"
+#include "views/accounts.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "game/records.h"
-#include "game/ship_types.h"
+#include "world/records.h"
+#include "world/ship_types.h"
 #include "tests/harness/harness.h"
 
 namespace {

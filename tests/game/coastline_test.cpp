@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "game/coastlines.h"
-#include "game/ports.h"
+#include "world/coastlines.h"
+#include "world/ports.h"
 #include "tests/game/land_mask.h"
 
 namespace {

@@ -11,10 +11,10 @@
 
 #include "engine/random.h"
 #include "game/main_procedure.h"
-#include "game/ports.h"
-#include "game/records.h"
-#include "game/routes.h"
-#include "game/ship_types.h"
+#include "world/ports.h"
+#include "world/records.h"
+#include "world/routes.h"
+#include "world/ship_types.h"
 #include "tests/game/day_step_fixture.h"
 #include "tests/harness/case_name.h"
 

@@ -8,7 +8,7 @@
 
 #include "engine/frame.h"
 #include "game/main_procedure.h"
-#include "game/records.h"
+#include "world/records.h"
 #include "host/headless_host.h"
 #include "tests/game/day_step_fixture.h"
 #include "tests/harness/case_name.h"

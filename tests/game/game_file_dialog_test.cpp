@@ -10,7 +10,7 @@
 
 #include "engine/font.h"
 #include "engine/save_stack.h"
-#include "game/game_file.h"
+#include "world/game_file.h"
 #include "game/main_procedure.h"
 #include "host/headless_host.h"
 #include "tests/game/game_file_fixture.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "game/game_file.h"
+#include "world/game_file.h"
 #include "tests/harness/harness.h"
 
 void GameFileTest::SetUp() {

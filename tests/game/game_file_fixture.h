@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/records.h"
+#include "world/records.h"
 
 constexpr uint32_t KNOWN_GAME_SIZE = 71 + 2 * 1124 + 2 * 128 + 12;
 // Offsets of the records in the known game's file.

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "game/game_file.h"
+#include "world/game_file.h"
 #include "tests/game/game_file_fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Saving and loading games: the checksum, the sizes, round trips of larger games, the playing time
 // carried over, the old format, edited files, saves that fail, and corrupt files of every kind,
 // each of which must leave no game and no ship behind.
-#include "game/game_file.h"
+#include "world/game_file.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "game/game_file_codec.h"
+#include "world/game_file_codec.h"
 #include "host/headless_host.h"
 #include "tests/game/game_file_fixture.h"
 #include "tests/harness/case_name.h"

@@ -1,7 +1,7 @@
 // The globe's projection and its land layers checked against the world itself: every coast pixel
 // lies on a real coast, filled land never spills into open sea, every seed finds its land, and the
 // far side of the globe stays empty.
-#include "game/globe_land.h"
+#include "views/globe_land.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,10 @@
 
 #include "engine/draw.h"
 #include "engine/frame.h"
-#include "game/coastlines.h"
-#include "game/globe.h"
-#include "game/ports.h"
-#include "game/routes.h"
+#include "world/coastlines.h"
+#include "views/globe.h"
+#include "world/ports.h"
+#include "world/routes.h"
 #include "game/startup.h"
 #include "tests/game/land_mask.h"
 #include "tests/harness/harness.h"

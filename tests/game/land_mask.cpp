@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "game/coastlines.h"
+#include "world/coastlines.h"
 
 namespace {
 

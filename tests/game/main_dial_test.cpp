@@ -4,7 +4,7 @@
 
 #include "engine/draw.h"
 #include "engine/frame.h"
-#include "game/day_dial.h"
+#include "views/day_dial.h"
 #include "host/headless_host.h"
 #include "tests/harness/harness.h"
 

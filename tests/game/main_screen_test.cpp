@@ -1,6 +1,6 @@
 // The main screen's frame: the background with the spare run-button image hidden, the two
 // run-button images, the side buttons' pressed look and the pointer test of the hot zones.
-#include "game/main_screen.h"
+#include "views/main_screen.h"
 
 #include <gtest/gtest.h>
 

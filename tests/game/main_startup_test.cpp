@@ -14,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+#include "views/ship_locator.h"
+#include "ui/game_file_name.h"
 #include "engine/font.h"
 #include "engine/frame.h"
 #include "engine/frame_handover.h"
@@ -25,6 +27,7 @@
 #include "host/headless_host.h"
 #include "host/platform.h"
 #include "host/sound_library.h"
+#include "game/state_reset.h"
 #include "tests/harness/harness.h"
 #include "ui/fonts.h"
 #include "ui/menu_strip.h"
@@ -43,7 +46,7 @@ class StartUp : public testing::Test {
     void SetUp() override {
         harness_start_engine();
         sound_library_reset();
-        g_globe_y_divisor = 8;
+        all_state_reset();
         home_ = fs::current_path();
         static int32_t runs = 0;
         dir_ = home_ / ("start-" + std::to_string(++runs));
@@ -131,11 +134,12 @@ TEST_P(StartUpMissingFile, EndsTheStartAndNamesTheFile) {
     const std::string missing = GetParam().file;
     link_data_except(missing);
     if (GetParam().junk) harness_write_file((dir_ / missing).string(), std::string(300, 'x'));
+    g_locator_pad_info = {};  // the start-up itself must set the pad up
     std::string err = run_game_main();
 
     EXPECT_NE(err.find(GetParam().reported), std::string::npos) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
-    EXPECT_EQ(g_globe_y_divisor, 8) << "the main procedure must not run";
+    EXPECT_STREQ(g_game_file_pattern, "") << "the main procedure must not run";
     EXPECT_EQ(headless_now(), 4u * 16u) << "only the start-up's four ticks pass";
     EXPECT_TRUE(fs::is_directory(dir_ / "games"));
     EXPECT_EQ(g_picture_file1, -1);
@@ -274,7 +278,7 @@ TEST_P(StartUpDiskPrompt, RepeatsUntilTheFileIsBackThenTheStartGoesOn) {
     EXPECT_NE(sound_mode_at_prompt, SOUND_MODE_WAVE);
     EXPECT_TRUE(games_at_prompt);
     EXPECT_EQ(g_sound_mode, SOUND_MODE_WAVE);
-    EXPECT_EQ(g_globe_y_divisor, 8) << "the sound library is missing: no game";
+    EXPECT_STREQ(g_game_file_pattern, "") << "the sound library is missing: no game";
 
     // One line for the picture file at its first prompt, then one for the sound library.
     size_t picture_line = err.find(c.file);

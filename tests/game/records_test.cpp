@@ -1,6 +1,6 @@
 // The ship lists of the shipowners: purchase order, unlinking, freeing, and when a ship counts as
 // in port.
-#include "game/records.h"
+#include "world/records.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The routes' data against the world: every list has its count and end mark, stays at sea (sampled
 // every tenth of a degree the way a ship moves along it), runs from port A's end to port B's, and has
 // a length that fits the figure it was planned with.
-#include "game/routes.h"
+#include "world/routes.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "game/ports.h"
-#include "game/sea_distance.h"
+#include "world/ports.h"
+#include "world/sea_distance.h"
 #include "tests/game/land_mask.h"
 
 namespace {

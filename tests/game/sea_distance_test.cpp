@@ -1,13 +1,13 @@
 // Sea distances, route lengths and ships' positions along their routes.
-#include "game/sea_distance.h"
+#include "world/sea_distance.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "game/ports.h"
-#include "game/records.h"
-#include "game/routes.h"
+#include "world/ports.h"
+#include "world/records.h"
+#include "world/routes.h"
 
 namespace {
 

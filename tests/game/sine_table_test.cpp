@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "game/sine_table.h"
+#include "world/sine_table.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "game/cargoes.h"
-#include "game/ports.h"
-#include "game/ship_types.h"
+#include "world/cargoes.h"
+#include "world/ports.h"
+#include "world/ship_types.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The wind grid: look-ups, the daily drift along the move table and the relaxation bounds.
-#include "game/weather.h"
+#include "world/weather.h"
 
 #include <gtest/gtest.h>
 

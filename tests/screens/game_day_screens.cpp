@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "game/elimination.h"
-#include "game/records.h"
+#include "world/records.h"
 #include "host/headless_host.h"
 #include "tests/screens/screens.h"
 

@@ -3,11 +3,12 @@
 // of the right button while a screen waits takes the picture.
 #include <cstdio>
 
+#include "views/state_reset.h"
 #include "engine/input.h"
-#include "game/records.h"
-#include "game/sea_distance.h"
+#include "world/records.h"
+#include "world/sea_distance.h"
 #include "game/setup.h"
-#include "game/ship_locator.h"
+#include "views/ship_locator.h"
 #include "game/startup.h"
 #include "host/headless_host.h"
 #include "tests/screens/screens.h"
@@ -46,13 +47,7 @@ bool form_filled_in() {
 
 // What the start-up sets for the globe before any game.
 void globe_start_up_settings() {
-    g_globe_y_divisor = 9;
-    g_locator_pad_info = {};
-    g_locator_pad_info.flags = SLIDER_HORIZONTAL | SLIDER_VERTICAL;
-    g_locator_pad_info.hpot = 32768;
-    g_locator_pad_info.vpot = 32768;
-    g_locator_pad_info.hbody = 1024;
-    g_locator_pad_info.vbody = 2048;
+    views_state_reset();
 }
 
 // A set-up for one shipowner on default choices, a key every 1.5 s, with the picture taken while

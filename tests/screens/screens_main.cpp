@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "game/state_reset.h"
 #include "engine/blit.h"
 #include "engine/draw.h"
 #include "engine/font.h"
@@ -55,10 +56,7 @@ void reset_for_screen() {
     headless_reset();
     screen_area_files_delete();
     g_area_saved = 0;
-    g_gadget_list = nullptr;
-    g_pressed_gadget = nullptr;
-    g_active_entry_field = nullptr;
-    g_previous_left_button = 0;
+    all_state_reset();
     set_draw_color(15);
     set_fill_stipple(0);
     screens_show_test_picture();

@@ -23,7 +23,7 @@
 #include "ui/file_list.h"
 #include "ui/game_file_name.h"
 #include "ui/input_poll.h"
-#include "ui/placeholders.h"
+#include "ui/letter.h"
 
 namespace {
 

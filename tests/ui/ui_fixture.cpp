@@ -12,7 +12,7 @@
 #include "ui/gadget.h"
 #include "ui/input_poll.h"
 #include "ui/menu_strip.h"
-#include "ui/placeholders.h"
+#include "ui/letter.h"
 #include "ui/screen_layout.h"
 
 namespace {
