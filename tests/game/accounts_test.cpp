@@ -1,4 +1,5 @@
 // The valuation of a fleet and the net worth, the rounding to millions, and the status line's text.
+#include "world/state_reset.h"
 #include "views/accounts.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +16,8 @@ class Accounts : public testing::Test {
   protected:
     void SetUp() override {
         harness_start_engine();
+        world_state_reset();
         owner = Shipowner{};
-        g_ship_price_index = 1000;
     }
     void TearDown() override {
         free_ships(&owner);

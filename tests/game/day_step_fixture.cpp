@@ -1,3 +1,4 @@
+#include "game/state_reset.h"
 #include "tests/game/day_step_fixture.h"
 
 #include <cstdio>
@@ -74,19 +75,8 @@ void DayStepTest::SetUp() {
     load_font("sys8.fnt", &g_font_sys8);
     ASSERT_EQ(picture_files_open("ib1vga.dat", "ib2vga.dat"), 1);
     screen_area_files_delete();
-    init_route_lengths();
-    weather_reset();
-    g_gadget_list = nullptr;
-    g_screen_button_last = -1;
-    g_command = 0;
-    g_quit = 0;
-    g_main_screen_shown = 0;
-    g_day = 0;
-    g_daily_phase = 0;
+    all_state_reset();
     g_difficulty = 1;
-    g_ship_price_index = 1000;
-    g_freight_index = 1000;
-    for (Shipowner& o : g_shipowners) o = Shipowner{};
     g_shipowner_count = 1;
     Shipowner& owner = g_shipowners[0];
     std::snprintf(owner.name, RECORD_NAME_SIZE, "%s", "Hendrik");

@@ -27,10 +27,10 @@ class GameFileDialog : public GameFileTest {
   protected:
     void SetUp() override {
         GameFileTest::SetUp();
-        static bool fonts = false;
-        if (!fonts) {
-            fonts = true;
+        if (g_font_sys13.data == nullptr) {
             ASSERT_EQ(font_load("sys13.fnt", &g_font_sys13), 1);
+        }
+        if (g_font_sys8.data == nullptr) {
             ASSERT_EQ(font_load("sys8.fnt", &g_font_sys8), 1);
         }
         screen_area_files_delete();

@@ -1,3 +1,4 @@
+#include "world/state_reset.h"
 #include "tests/game/game_file_fixture.h"
 
 #include <cstdio>
@@ -22,21 +23,7 @@ void GameFileTest::TearDown() {
 }
 
 void GameFileTest::clear_game() {
-    free_all_ships(SHIPOWNER_MAX);
-    for (Shipowner& o : g_shipowners) o = Shipowner{};
-    g_shipowner_count = 0;
-    g_difficulty = 0;
-    g_difficulty_allowance = 0;
-    g_playing_duration = 0;
-    g_game_spare = 0;
-    g_day = 0;
-    g_freight_index = 0;
-    g_ship_price_index = 0;
-    g_daily_phase = 0;
-    const uint8_t styles[SHIPOWNER_MAX] = {0, 1, 2, 3};
-    std::memcpy(g_office_style, styles, sizeof styles);
-    g_sim_mode = 0;
-    g_game_start_time = 0;
+    world_state_reset();
 }
 
 void GameFileTest::make_known_game() {

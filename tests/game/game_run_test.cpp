@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "game/state_reset.h"
 #include "engine/font.h"
 #include "engine/frame.h"
 #include "engine/picture.h"
@@ -180,6 +181,7 @@ class WholeGame : public testing::Test {
   protected:
     void SetUp() override {
         harness_start_engine();
+        all_state_reset();
         sound_library_reset();
     }
     void TearDown() override {
@@ -196,7 +198,7 @@ class WholeGame : public testing::Test {
         g_screen_buffer = g_background_buffer = g_sheet_buffer = nullptr;
         font_free(&g_default_font);
         Font* fonts[4] = {&g_font_sys8, &g_font_sys13, &g_font_sys7b, &g_font_sys8b};
-        for (Font* f : fonts) *f = Font{};
+        for (Font* f : fonts) font_free(f);
         headless_set_sleep_hook(on_sleep, player);
         game_main();
         headless_set_sleep_hook(nullptr, nullptr);

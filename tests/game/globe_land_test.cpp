@@ -12,6 +12,7 @@
 #include "engine/frame.h"
 #include "world/coastlines.h"
 #include "views/globe.h"
+#include "views/state_reset.h"
 #include "world/ports.h"
 #include "world/routes.h"
 #include "game/startup.h"
@@ -36,7 +37,7 @@ int32_t count_colour(uint8_t colour) {
 // The view every globe screen starts from: offset 2, the cleared globe with its rim and coasts.
 void draw_view(int32_t lon, int32_t lat, bool fill) {
     harness_start_engine();
-    g_globe_y_divisor = 9;
+    views_state_reset();  // the globe as the start-up leaves it
     set_globe_view_center(lon, lat);
     set_globe_screen_offset(kOffset);
     draw_globe_outline();

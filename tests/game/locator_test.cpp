@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "game/state_reset.h"
 #include "engine/font.h"
 #include "engine/frame.h"
 #include "views/globe.h"
@@ -28,9 +29,9 @@ constexpr int32_t kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 class Locator : public testing::Test {
   protected:
     void SetUp() override {
+        reset();
         saved_length_ = g_route_table[1].length;
         g_route_table[1].length = 3600;  // London - New York, a round figure for the arrival times
-        reset();
     }
     void TearDown() override {
         g_route_table[1].length = saved_length_;
@@ -43,19 +44,7 @@ class Locator : public testing::Test {
         if (g_font_sys13.data == nullptr) {
             ASSERT_EQ(font_load("sys13.fnt", &g_font_sys13), 1);
         }
-        g_gadget_list = nullptr;
-        g_pressed_gadget = nullptr;
-        g_active_entry_field = nullptr;
-        g_previous_left_button = 0;
-        g_gadget_pressed = 0;
-        g_quit = 0;
-        g_globe_y_divisor = 9;
-        g_locator_pad_info = {};
-        g_locator_pad_info.flags = SLIDER_HORIZONTAL | SLIDER_VERTICAL;
-        g_locator_pad_info.hpot = 32768;
-        g_locator_pad_info.vpot = 32768;
-        g_locator_pad_info.hbody = 1024;
-        g_locator_pad_info.vbody = 2048;
+        all_state_reset();
     }
 
     // A ship of the given state; the name is always "Aurora".

@@ -2,6 +2,7 @@
 // the old hand is erased.
 #include <gtest/gtest.h>
 
+#include "game/state_reset.h"
 #include "engine/draw.h"
 #include "engine/frame.h"
 #include "views/day_dial.h"
@@ -25,6 +26,7 @@ class DayDial : public testing::Test {
   protected:
     void SetUp() override {
         harness_start_engine();
+        all_state_reset();
         g_day_dial_hand = 0;
     }
 };

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "game/state_reset.h"
 #include "engine/font.h"
 #include "engine/input.h"
 #include "game/startup.h"
@@ -59,6 +60,7 @@ class DiskPrompt : public testing::TestWithParam<PromptCase> {
   protected:
     void SetUp() override {
         harness_start_engine();
+        all_state_reset();
         kept_font_ = g_font_sys13;
         g_font_sys13 = Font{};
         ASSERT_NE(font_load("sys13.fnt", &g_font_sys13), 0);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "game/state_reset.h"
 #include "engine/frame.h"
 #include "engine/picture.h"
 #include "game/intro.h"
@@ -23,6 +24,7 @@ class Intro : public testing::Test {
   protected:
     void SetUp() override {
         harness_start_engine();
+        all_state_reset();
         sound_library_reset();
         ASSERT_NE(picture_files_open("ib1vga.dat", "ib2vga.dat"), 0);
     }

@@ -1,6 +1,7 @@
 // The main loop of the main screen: the run button and the space bar start and stop the clock,
 // the side buttons and the keys '1' to '3' open the shipowner chooser only while it is stopped,
 // nine running passes make a day, and the playing-time question.
+#include "game/state_reset.h"
 #include "game/main_loop.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,7 @@ class MainLoopTest : public testing::Test {
   protected:
     void SetUp() override {
         harness_start_engine();
+        all_state_reset();
         ASSERT_NE(picture_files_open("ib1vga.dat", "ib2vga.dat"), 0);
         Font* fonts[3] = {&g_font_sys13, &g_font_sys8b, &g_font_sys8};
         const char* files[3] = {"sys13.fnt", "sys8b.fnt", "sys8.fnt"};

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/state_reset.h"
 #include "engine/draw.h"
 #include "engine/font.h"
 #include "engine/frame.h"
@@ -26,6 +27,7 @@ class StatusPanel : public testing::Test {
   protected:
     void SetUp() override {
         harness_start_engine();
+        all_state_reset();
         ASSERT_NE(picture_files_open("ib1vga.dat", "ib2vga.dat"), 0);
         kept13_ = g_font_sys13;
         kept8b_ = g_font_sys8b;

@@ -1,5 +1,6 @@
 // The main screen's frame: the background with the spare run-button image hidden, the two
 // run-button images, the side buttons' pressed look and the pointer test of the hot zones.
+#include "game/state_reset.h"
 #include "views/main_screen.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@ class MainScreen : public testing::Test {
   protected:
     void SetUp() override {
         harness_start_engine();
+        all_state_reset();
         ASSERT_NE(picture_files_open("ib1vga.dat", "ib2vga.dat"), 0);
         show_main_screen();
         restore_main_screen();

@@ -47,6 +47,8 @@ class StartUp : public testing::Test {
         harness_start_engine();
         sound_library_reset();
         all_state_reset();
+        // The program starts without its fonts: earlier cases of this process may have loaded them.
+        for (Font* font : {&g_font_sys8, &g_font_sys13, &g_font_sys7b, &g_font_sys8b}) font_free(font);
         home_ = fs::current_path();
         static int32_t runs = 0;
         dir_ = home_ / ("start-" + std::to_string(++runs));

@@ -1,6 +1,7 @@
 // The flat map: where positions land, what is drawn for ships and storms.
 #include <gtest/gtest.h>
 
+#include "game/state_reset.h"
 #include "engine/draw.h"
 #include "engine/font.h"
 #include "engine/frame.h"
@@ -38,6 +39,7 @@ class WorldMap : public testing::Test {
   protected:
     void SetUp() override {
         harness_start_engine();
+        all_state_reset();
         ASSERT_NE(picture_files_open("ib1vga.dat", "ib2vga.dat"), 0);
         picture_load(1, g_background_buffer);
         for (Shipowner& o : g_shipowners) o = Shipowner{};

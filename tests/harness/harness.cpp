@@ -1,3 +1,4 @@
+#include "engine/save_stack.h"
 #include "tests/harness/harness.h"
 
 #include <cstring>
@@ -28,6 +29,7 @@ void harness_start_engine() {
     g_random_seed = 1;
     g_random_counter = 0;
     g_screen_changed = 0;
+    g_area_saved = 0;
 }
 
 std::string harness_read_file(const std::string& name) {

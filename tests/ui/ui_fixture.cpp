@@ -1,3 +1,5 @@
+#include "ui/state_reset.h"
+#include "world/state_reset.h"
 #include "tests/ui/ui_fixture.h"
 
 #include <cstring>
@@ -34,23 +36,8 @@ void UiTest::SetUp() {
     harness_start_engine();
     load_game_data();
     screen_area_files_delete();
-    g_area_saved = 0;
-    g_gadget_list = nullptr;
-    g_pressed_gadget = nullptr;
-    g_active_entry_field = nullptr;
-    g_previous_left_button = 0;
-    g_last_key = g_last_key_raw = 0;
-    g_slider_grab = {0, 0};
-    g_screen_button_last = -1;
-    g_selected_button = -1;
-    g_command = 0;
-    g_project_command = 0;
-    g_key_code = NO_KEY_CODE;
-    g_gadget_pressed = 0;
-    g_menu_strip = nullptr;
-    g_pending_menu_choice = 0;
-    std::memset(g_menu_title_boxes, 0, sizeof g_menu_title_boxes);
-    g_quit = 0;
+    world_state_reset();
+    ui_state_reset();
 }
 
 void UiTest::TearDown() {
