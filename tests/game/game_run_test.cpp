@@ -22,6 +22,7 @@
 #include "world/records.h"
 #include "host/headless_host.h"
 #include "host/sound_library.h"
+#include "tests/harness/draw_trace.h"
 #include "tests/harness/harness.h"
 #include "views/world_map.h"
 #include "ui/fonts.h"
@@ -205,9 +206,44 @@ class WholeGame : public testing::Test {
     }
 };
 
+// The draws of the start, the set-up of the two shipowners, and the first 30 days, against golden
+// traces. Checked by hand against the order the game gives its draws:
+// - the start: the office styles are shuffled in 35 rounds of three random_range(0, 100); the
+//   set-up then draws random_range(1, 2) on every poll of its duration dialog (five here), one
+//   remark for the difficulty chosen (expert: random_range(4, 7)), and one farewell remark
+//   random_range(0, 9) per completed registration form;
+// - day 1 (and every day of a game without ships): the weather's 72 cells, row by row, each
+//   random_range(b - v - 12, b - v + 12) around its climate value b, then the freight index
+//   random_range(-120, 120); the tills of an expert's offices are safe for the first 140 days, so
+//   no theft draws fall in the first 30. The main screen's map, redrawn after the day, then places
+//   the number of every storm of force 8 or more with random_range(-2, 2) for x, then for y.
+void expect_traces(const std::vector<TracedDraw>& all) {
+    std::vector<TracedDraw> start, days;
+    for (const TracedDraw& d : all) {
+        if (d.day == 0) start.push_back(d);
+        if (d.day >= 1 && d.day <= 30) days.push_back(d);
+    }
+    EXPECT_EQ(draw_trace_compare(start, "game/golden/start_and_setup_two_shipowners.trace"), "");
+    EXPECT_EQ(draw_trace_compare(days, "game/golden/days_1_to_30.trace"), "");
+    ASSERT_GE(days.size(), 73u);
+    for (int32_t k = 0; k < 72; ++k) EXPECT_EQ(days[static_cast<size_t>(k)].hi - days[static_cast<size_t>(k)].lo, 24) << "weather cell " << k;
+    EXPECT_EQ(days[72].lo, -120);
+    EXPECT_EQ(days[72].hi, 120);
+    for (size_t k = 73; k < days.size() && days[k].day == 1; ++k)
+        EXPECT_TRUE(days[k].lo == -2 && days[k].hi == 2) << "storm number " << k - 73 << " on the map";
+    ASSERT_EQ(start.size(), 113u);
+    for (int32_t k = 0; k < 105; ++k) EXPECT_EQ(start[static_cast<size_t>(k)].hi, 100) << "office style round " << k / 3;
+    EXPECT_EQ(start[110].lo, 4) << "an expert's remark";
+    EXPECT_EQ(start[110].hi, 7);
+}
+
 TEST_F(WholeGame, FourHundredDaysSavedAndLoadedBack) {
     static Player player;
+    static std::vector<TracedDraw> draws;
+    draw_trace_start(&draws);
     run_program(&player);
+    draw_trace_stop();
+    expect_traces(draws);
 
     ASSERT_TRUE(player.saved) << "the game ended before the player could save";
     EXPECT_EQ(player.forms_done, 2);

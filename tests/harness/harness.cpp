@@ -28,6 +28,7 @@ void harness_start_engine() {
     g_menu_run_hook = nullptr;
     g_random_seed = 1;
     g_random_counter = 0;
+    g_random_trace = nullptr;
     g_screen_changed = 0;
     g_area_saved = 0;
 }
