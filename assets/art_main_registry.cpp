@@ -134,7 +134,8 @@ void shelves(PictureImage* image) {
         paint_rect(image, x0, base + 3, x1, base + 3, PANEL + 1);
         int32_t x = x0 + 1;
         while (x < x1 - 3) {
-            int32_t w = main_noise_range(&noise, 4, 7), h = main_noise_range(&noise, 20, 29);
+            int32_t w = main_noise_range(&noise, 4, 7);
+            int32_t h = main_noise_range(&noise, 20, 29);
             int32_t colour = SPINES + 4 * main_noise_range(&noise, 0, 4);
             if (x + w > x1) break;
             bool lean = main_noise_range(&noise, 0, 9) == 0;
