@@ -53,9 +53,10 @@ void table(PictureImage* image) {
             int32_t plank = y / 40;
             int32_t grain = main_smooth_noise(x / 6 + plank * 97, y * 2, 5, 3);
             // the grain lines waver by two pixels: 0.045 radians a column, grain / 40 radians more
-            uint32_t angle = static_cast<uint32_t>((x + plank * 50) * FIXED_RADIAN * 45 / 1000 + grain * FIXED_RADIAN / 40);
-            int64_t wave = 2 * int64_t{fixed_sin(angle)};
-            int32_t stripe = static_cast<int32_t>((y * FIXED_ONE * 9 / 10 + wave + grain * FIXED_ONE / 60) >> FIXED_SHIFT);
+            int64_t angle = (x + plank * 50) * FIXED_RADIAN * 45 / 1000 + grain * FIXED_RADIAN / 40;
+            int64_t wave = 2 * int64_t{fixed_sin(static_cast<uint32_t>(angle))};
+            int64_t row = y * FIXED_ONE * 9 / 10 + wave + grain * FIXED_ONE / 60;
+            int32_t stripe = static_cast<int32_t>(row >> FIXED_SHIFT);
             int32_t pos = 140 + (stripe % 5 == 0 ? -40 : 0) + (grain - 128) / 3 + plank * 6;
             if (y % 40 == 0) pos = 10;
             if (y % 40 == 1) pos = 200;
@@ -173,7 +174,8 @@ void compass(PictureImage* image) {
         uint32_t a = fixed_turn(k, 32);
         int32_t r0 = k % 8 == 0 ? 6 : (k % 2 == 0 ? 14 : 16);
         paint_line(image, cx + fixed_sin_scaled(a, r0, 1), cy - fixed_cos_scaled(a, r0, 1),
-                   cx + fixed_sin_scaled(a, 18, 1), cy - fixed_cos_scaled(a, 18, 1), k % 8 == 0 ? INK : INK + 2);
+                   cx + fixed_sin_scaled(a, 18, 1), cy - fixed_cos_scaled(a, 18, 1),
+                   k % 8 == 0 ? INK : INK + 2);
     }
     PaintPoint north[] = {{cx, cy - 17}, {cx + 3, cy}, {cx - 3, cy}};
     PaintPoint south[] = {{cx, cy + 17}, {cx + 3, cy}, {cx - 3, cy}};

@@ -223,7 +223,8 @@ void day_dial(PictureImage* image) {
     main_ball(image, DIAL_X, DIAL_Y - 22, 3, 3, MS_BRASS + 8, 8);
     for (int32_t k = 0; k < 8; ++k) {
         uint32_t a = fixed_turn(k, 8);
-        paint_pixel(image, DIAL_X + fixed_sin_scaled(a, 5, 1), DIAL_Y - 22 - fixed_cos_scaled(a, 5, 1), MS_BRASS + 14);
+        paint_pixel(image, DIAL_X + fixed_sin_scaled(a, 5, 1), DIAL_Y - 22 - fixed_cos_scaled(a, 5, 1),
+                    MS_BRASS + 14);
     }
 }
 

@@ -35,7 +35,8 @@ constexpr int64_t series_exp_neg(int64_t r) {
 constexpr std::array<int32_t, QUARTER_STEPS + 1> make_quarter_wave() {
     std::array<int32_t, QUARTER_STEPS + 1> t{};
     for (int32_t j = 0; j < QUARTER_STEPS; ++j)
-        t[static_cast<size_t>(j)] = static_cast<int32_t>(series_sin((HALF_PI * j + QUARTER_STEPS / 2) / QUARTER_STEPS));
+        t[static_cast<size_t>(j)] =
+            static_cast<int32_t>(series_sin((HALF_PI * j + QUARTER_STEPS / 2) / QUARTER_STEPS));
     t[QUARTER_STEPS] = static_cast<int32_t>(FIXED_ONE);
     return t;
 }
@@ -91,10 +92,14 @@ int32_t fixed_sin(uint32_t turn) {
     uint32_t quadrant = turn >> 30;
     uint32_t p = turn & ((uint32_t{1} << 30) - 1);
     switch (quadrant) {
-        case 0: return quarter_sin(p);
-        case 1: return quarter_sin((uint32_t{1} << 30) - p);
-        case 2: return -quarter_sin(p);
-        default: return -quarter_sin((uint32_t{1} << 30) - p);
+        case 0:
+            return quarter_sin(p);
+        case 1:
+            return quarter_sin((uint32_t{1} << 30) - p);
+        case 2:
+            return -quarter_sin(p);
+        default:
+            return -quarter_sin((uint32_t{1} << 30) - p);
     }
 }
 

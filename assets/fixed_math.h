@@ -11,7 +11,7 @@
 constexpr int32_t FIXED_SHIFT = 30;
 constexpr int64_t FIXED_ONE = int64_t{1} << FIXED_SHIFT;
 constexpr int64_t FIXED_TWO_PI = 6746518852;  // 2 pi in fixed point
-constexpr int64_t FIXED_RADIAN = 683565276;  // one radian as a fraction of a turn (2^32 / 2 pi)
+constexpr int64_t FIXED_RADIAN = 683565276;   // one radian as a fraction of a turn (2^32 / 2 pi)
 
 // The angle num/den of a whole turn (any sign; whole turns drop out).
 uint32_t fixed_turn(int64_t num, int64_t den);

@@ -28,14 +28,15 @@ void add_drone(SynthTrack* t, int64_t hz, const int32_t* weights, int32_t count,
         for (int32_t k = 0; k < count; ++k)
             if (cycles * (k + 1) * 100 < 45 * n)  // below 0.45 x the rate
                 sum += int64_t{weights[k]} * fixed_sin(fixed_turn(cycles * (k + 1) * i, n)) / 1000;
-        t->samples[static_cast<size_t>(i)] += static_cast<int32_t>(sum * amplitude / 1000 >> (FIXED_SHIFT - 16));
+        t->samples[static_cast<size_t>(i)] +=
+            static_cast<int32_t>(sum * amplitude / 1000 >> (FIXED_SHIFT - 16));
     }
 }
 
 // A low thump: a sine gliding down from one frequency to another (in thousandths of a hertz),
 // decaying with time constant decay; all times in samples.
-void add_thump(SynthTrack* t, int64_t start, int64_t from_millihertz, int64_t to_millihertz, int32_t amplitude,
-               int64_t decay, int64_t length) {
+void add_thump(SynthTrack* t, int64_t start, int64_t from_millihertz, int64_t to_millihertz,
+               int32_t amplitude, int64_t decay, int64_t length) {
     uint32_t phase = 0;
     for (int64_t i = 0; i < length; ++i) {
         int64_t glide = fixed_exp_neg(2 * i, length);  // time constant half the length
@@ -99,7 +100,8 @@ SynthTrack sound_lift_doors() {
     // partials of a C6 bell: frequency ratio and loudness, in thousandths
     const int32_t partials[4][2] = {{1000, 1000}, {2000, 350}, {2760, 250}, {5400, 100}};
     for (const auto& p : partials)
-        synth_ring(&t, 0, int64_t{1046500} * p[0] / 1000, 500 * p[1] / 1000, synth_ms(375000 / p[0]), synth_ms(720));
+        synth_ring(&t, 0, int64_t{1046500} * p[0] / 1000, 500 * p[1] / 1000, synth_ms(375000 / p[0]),
+                   synth_ms(720));
     SynthTrack slide = noise_track(synth_ms(550), false, 1000, 59u);
     synth_bandpass(
         &slide, [](int64_t i, int64_t n) { return 300000 + 200000 * i / n; }, 2);
@@ -150,7 +152,8 @@ SynthTrack sound_engine() {
     for (int32_t stroke = 0; stroke < 4; ++stroke) {
         int64_t at = stroke * n / 4;
         add_thump(&t, at, 75000, 48000, 700, synth_ms(35), synth_ms(100));
-        synth_burst(&t, at + synth_ms(4), synth_ms(90), 250, synth_ms(4), synth_ms(20), 101u + static_cast<uint32_t>(stroke));
+        synth_burst(&t, at + synth_ms(4), synth_ms(90), 250, synth_ms(4), synth_ms(20),
+                    101u + static_cast<uint32_t>(stroke));
     }
     synth_lowpass(&t, 900000);
     return t;

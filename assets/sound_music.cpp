@@ -29,7 +29,8 @@ void play_line(SynthTrack* t, const Note* notes, int32_t count, int32_t half_bea
     int64_t time_ms = 0;
     for (int32_t i = 0; i < count; ++i) {
         int64_t length_ms = notes[i].half_beats * half_beat_ms;
-        synth_note(t, synth_ms(time_ms), synth_ms(length_ms) * legato / 1000, pitch(notes[i].pitch), amplitude, v);
+        synth_note(t, synth_ms(time_ms), synth_ms(length_ms) * legato / 1000, pitch(notes[i].pitch),
+                   amplitude, v);
         time_ms += length_ms;
     }
 }
@@ -81,8 +82,8 @@ SynthTrack sound_intro_music() {
     play_line(&t, bassline, 12, half_beat, 450, &bass, 800);
     // A snare-like tap on the off beats keeps the march going.
     for (int32_t beat = 0; beat < 12; ++beat)
-        synth_burst(&t, synth_ms(beat * 2 * half_beat + half_beat), synth_ms(80), 120, synth_ms(2), synth_ms(20),
-                    1000u + static_cast<uint32_t>(beat));
+        synth_burst(&t, synth_ms(beat * 2 * half_beat + half_beat), synth_ms(80), 120, synth_ms(2),
+                    synth_ms(20), 1000u + static_cast<uint32_t>(beat));
     return t;
 }
 
@@ -100,7 +101,8 @@ SynthTrack sound_menu_music() {
     const int32_t chords[4][3] = {{A3, C4, E4}, {F3, A3, C4}, {G3, B3, D4}, {A3, C4, E4}};
     for (int32_t c = 0; c < 4; ++c)
         for (int32_t k = 0; k < 3; ++k)
-            synth_note(&t, synth_ms(c * 8 * half_beat), synth_ms(8 * half_beat), pitch(chords[c][k]), 120, &warm);
+            synth_note(&t, synth_ms(c * 8 * half_beat), synth_ms(8 * half_beat), pitch(chords[c][k]), 120,
+                       &warm);
     static const int32_t low[] = {1000, 0, 100};
     const SynthVoice bass{low, 3, 20, 500, 600, 100};
     const Note bassline[] = {{A2, 4}, {E3, 4}, {F2, 4}, {C3, 4}, {G2, 4}, {D3, 4}, {A2, 4}, {E3, 4}};

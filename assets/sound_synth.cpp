@@ -76,13 +76,15 @@ void synth_note(SynthTrack* t, int64_t start, int64_t length, int64_t millihertz
     int64_t sustain = FIXED_ONE * v->sustain / 1000;
     uint64_t step = phase_step(millihertz);
     for (int64_t i = 0; i < length; ++i) {
-        int64_t env = i < attack ? FIXED_ONE * i / attack
-                                 : sustain + ((FIXED_ONE - sustain) * fixed_exp_neg(i - attack, decay) >> FIXED_SHIFT);
+        int64_t env =
+            i < attack ? FIXED_ONE * i / attack
+                       : sustain + ((FIXED_ONE - sustain) * fixed_exp_neg(i - attack, decay) >> FIXED_SHIFT);
         if (i >= length - release) env = env * (length - i) / release;
         int64_t sum = 0;
         for (int32_t k = 0; k < v->weight_count; ++k) {
             if (millihertz * (k + 1) > kTopMillihertz) break;
-            uint32_t phase = static_cast<uint32_t>(static_cast<uint64_t>(i) * step * static_cast<uint64_t>(k + 1));
+            uint32_t phase =
+                static_cast<uint32_t>(static_cast<uint64_t>(i) * step * static_cast<uint64_t>(k + 1));
             sum += int64_t{v->weights[k]} * fixed_sin(phase) / 1000;
         }
         synth_add(t, start + i, to_sample((sum >> 10) * env >> (FIXED_SHIFT - 10), amplitude));
@@ -118,7 +120,8 @@ void synth_burst(SynthTrack* t, int64_t start, int64_t length, int32_t amplitude
 
 void synth_lowpass(SynthTrack* t, int64_t cutoff_millihertz) {
     // y follows x by the share a = 1 - e^(-2 pi cutoff / rate) of the distance at every sample
-    int64_t a = FIXED_ONE - fixed_exp_neg(FIXED_TWO_PI * cutoff_millihertz, int64_t{1000} * SYNTH_RATE * FIXED_ONE);
+    int64_t a =
+        FIXED_ONE - fixed_exp_neg(FIXED_TWO_PI * cutoff_millihertz, int64_t{1000} * SYNTH_RATE * FIXED_ONE);
     int64_t y = 0;
     run_filter(t, [&](int64_t x, int64_t, int64_t) {
         y += a * ((x << kFilterBits) - y) >> FIXED_SHIFT;

@@ -26,7 +26,8 @@ family_of() {
     [[ -f "$dir/CMakeCache.txt" ]] || return 0
     grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$src" "$dir/CMakeCache.txt" || return 0
     grep -qx "SANITIZE:STRING=" "$dir/CMakeCache.txt" || return 0
-    sed -n 's/^set(CMAKE_CXX_COMPILER_ID "\(.*\)")$/\1/p' "$dir"/CMakeFiles/*/CMakeCXXCompiler.cmake 2>/dev/null | head -1
+    sed -n 's/^set(CMAKE_CXX_COMPILER_ID "\(.*\)")$/\1/p' "$dir"/CMakeFiles/*/CMakeCXXCompiler.cmake \
+        2> /dev/null | head -1
 }
 
 generate() {  # <name> <compiler family> <compiler>
