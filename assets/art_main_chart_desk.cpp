@@ -3,10 +3,10 @@
 // the edges: a stack of log books on the left, the ship's compass and a pair of dividers on the
 // right, a parallel rule above and a telescope and a pocket watch below, a sea chart under it all.
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 #include "assets/art_main.h"
+#include "assets/fixed_math.h"
 
 namespace {
 
@@ -52,8 +52,11 @@ void table(PictureImage* image) {
         for (int32_t x = 0; x < 320; ++x) {
             int32_t plank = y / 40;
             int32_t grain = main_smooth_noise(x / 6 + plank * 97, y * 2, 5, 3);
-            double wave = std::sin((x + plank * 50) * 0.045 + grain / 40.0) * 2.0;
-            int32_t stripe = static_cast<int32_t>(std::floor(y * 0.9 + wave + grain / 60.0));
+            // the grain lines waver by two pixels: 0.045 radians a column, grain / 40 radians more
+            int64_t angle = (x + plank * 50) * FIXED_RADIAN * 45 / 1000 + grain * FIXED_RADIAN / 40;
+            int64_t wave = 2 * int64_t{fixed_sin(static_cast<uint32_t>(angle))};
+            int64_t row = y * FIXED_ONE * 9 / 10 + wave + grain * FIXED_ONE / 60;
+            int32_t stripe = static_cast<int32_t>(row >> FIXED_SHIFT);
             int32_t pos = 140 + (stripe % 5 == 0 ? -40 : 0) + (grain - 128) / 3 + plank * 6;
             if (y % 40 == 0) pos = 10;
             if (y % 40 == 1) pos = 200;
@@ -168,12 +171,11 @@ void compass(PictureImage* image) {
     main_ball(image, cx, cy, 19, 19, CARD, 4);
     // the card: 32 points as ticks, the cardinal points as long needles
     for (int32_t k = 0; k < 32; ++k) {
-        double a = k * M_PI / 16.0;
+        uint32_t a = fixed_turn(k, 32);
         int32_t r0 = k % 8 == 0 ? 6 : (k % 2 == 0 ? 14 : 16);
-        paint_line(image, cx + static_cast<int32_t>(std::lround(std::sin(a) * r0)),
-                   cy - static_cast<int32_t>(std::lround(std::cos(a) * r0)),
-                   cx + static_cast<int32_t>(std::lround(std::sin(a) * 18)),
-                   cy - static_cast<int32_t>(std::lround(std::cos(a) * 18)), k % 8 == 0 ? INK : INK + 2);
+        paint_line(image, cx + fixed_sin_scaled(a, r0, 1), cy - fixed_cos_scaled(a, r0, 1),
+                   cx + fixed_sin_scaled(a, 18, 1), cy - fixed_cos_scaled(a, 18, 1),
+                   k % 8 == 0 ? INK : INK + 2);
     }
     PaintPoint north[] = {{cx, cy - 17}, {cx + 3, cy}, {cx - 3, cy}};
     PaintPoint south[] = {{cx, cy + 17}, {cx + 3, cy}, {cx - 3, cy}};
@@ -244,9 +246,8 @@ void pocket_watch(PictureImage* image) {
     paint_ellipse(image, cx, cy, 12, 12, CARD + 3);
     main_ring(image, cx, cy, 12, 12, 1, BRASS + 4);
     for (int32_t k = 0; k < 12; ++k) {
-        double a = k * M_PI / 6.0;
-        paint_pixel(image, cx + static_cast<int32_t>(std::lround(std::sin(a) * 10)),
-                    cy - static_cast<int32_t>(std::lround(std::cos(a) * 10)), INK);
+        uint32_t a = fixed_turn(k, 12);
+        paint_pixel(image, cx + fixed_sin_scaled(a, 10, 1), cy - fixed_cos_scaled(a, 10, 1), INK);
     }
     paint_line(image, cx, cy, cx + 5, cy - 4, INK);
     paint_line(image, cx, cy, cx - 1, cy - 8, INK);

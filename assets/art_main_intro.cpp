@@ -5,10 +5,10 @@
 // big cargo ship coming straight at the viewer, is laid over the middle of the sea; its bow wave
 // uses the same swell colours at the same screen places, so it rolls with the sea around it.
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 #include "assets/art_main.h"
+#include "assets/fixed_math.h"
 
 namespace {
 
@@ -56,10 +56,14 @@ void palette(PictureImage* image) {
 // The swell colour at a screen position: the phase grows towards the viewer, rows widening with
 // the distance from the horizon, and wavers along the row.
 int32_t swell_at(int32_t x, int32_t y) {
-    double d = y - HORIZON;
-    double phase = std::sqrt(d * 70.0) + (1.0 + d / 30.0) * std::sin(x * 0.07 + d * 0.21) * 0.8 +
-                   std::sin(x * 0.023 - d * 0.05) * (0.5 + d / 40.0);
-    int32_t p = static_cast<int32_t>(std::floor(phase));
+    // phase = sqrt(70 d) + 0.8 (1 + d / 30) sin(0.07 x + 0.21 d) + (0.5 + d / 40) sin(0.023 x - 0.05 d),
+    // angles in radians, in fixed point
+    int64_t d = y - HORIZON;
+    uint32_t near = static_cast<uint32_t>((x * 7 + d * 21) * FIXED_RADIAN / 100);
+    uint32_t far = static_cast<uint32_t>((x * 23 - d * 50) * FIXED_RADIAN / 1000);
+    int64_t phase = (int64_t{fixed_sqrt(static_cast<uint64_t>(d * 70) << 32)} << (FIXED_SHIFT - 16)) +
+                    fixed_sin(near) * (30 + d) * 4 / 150 + fixed_sin(far) * (20 + d) / 40;
+    int32_t p = static_cast<int32_t>(phase >> FIXED_SHIFT);
     return SWELL + ((p % 6) + 6) % 6;
 }
 
@@ -123,10 +127,11 @@ void coast(PictureImage* image) {
             int32_t dx = x - lx, dy = y - ly;
             int32_t r2 = dx * dx + dy * dy * 9;
             if (r2 < 16 || r2 > 110 * 110) continue;
-            double angle = std::atan2(static_cast<double>(dy) * 3.0, static_cast<double>(dx));  // -pi..pi
             // only narrow rays near the horizon line, like a beam seen from the side
             if (std::abs(dy) > 2 + std::abs(dx) / 14) continue;
-            int32_t sector = static_cast<int32_t>(std::floor((angle + M_PI) / (2 * M_PI) * 10.0)) % 5;
+            // ten sectors of a turn, counted from the left (-x), so five colours twice round
+            uint32_t from_left = fixed_atan2(dy * 3, dx) + (uint32_t{1} << 31);
+            int32_t sector = static_cast<int32_t>((uint64_t{from_left} * 10) >> 32) % 5;
             int32_t fade = 110 * 110 - r2;
             if (!main_dither(x, y, fade * 16 / (110 * 110) + 2)) continue;
             int32_t c = paint_get(image, x, y);

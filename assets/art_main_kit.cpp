@@ -150,7 +150,8 @@ void main_starry_sky(PictureImage* image, int32_t x0, int32_t y0, int32_t x1, in
     for (int32_t i = 0; i < stars; ++i) {
         int32_t x = main_noise_range(&noise, x0, x1);
         // more stars high up, fading towards the horizon
-        int32_t a = main_noise_range(&noise, 0, y1 - y0), b = main_noise_range(&noise, 0, y1 - y0);
+        int32_t a = main_noise_range(&noise, 0, y1 - y0);
+        int32_t b = main_noise_range(&noise, 0, y1 - y0);
         int32_t y = y0 + std::min(a, b);
         paint_pixel(image, x, y, star);
         if (main_noise_range(&noise, 0, 9) == 0) {  // a few brighter ones with a cross

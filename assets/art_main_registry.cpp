@@ -3,10 +3,10 @@
 // tall window onto the harbour and a filing cabinet on the left, shelves of registers on the right,
 // panelling and the counter below.
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 #include "assets/art_main.h"
+#include "assets/fixed_math.h"
 
 namespace {
 
@@ -134,7 +134,8 @@ void shelves(PictureImage* image) {
         paint_rect(image, x0, base + 3, x1, base + 3, PANEL + 1);
         int32_t x = x0 + 1;
         while (x < x1 - 3) {
-            int32_t w = main_noise_range(&noise, 4, 7), h = main_noise_range(&noise, 20, 29);
+            int32_t w = main_noise_range(&noise, 4, 7);
+            int32_t h = main_noise_range(&noise, 20, 29);
             int32_t colour = SPINES + 4 * main_noise_range(&noise, 0, 4);
             if (x + w > x1) break;
             bool lean = main_noise_range(&noise, 0, 9) == 0;
@@ -157,9 +158,9 @@ void clock(PictureImage* image) {
     main_ring(image, cx, cy, 11, 10, 2, BRASS + 6);
     paint_ellipse(image, cx, cy, 10, 9, FACE + 3);
     for (int32_t k = 0; k < 12; ++k) {
-        double a = k * M_PI / 6.0;
-        int32_t x = cx + static_cast<int32_t>(std::lround(std::sin(a) * 8));
-        int32_t y = cy - static_cast<int32_t>(std::lround(std::cos(a) * 7));
+        uint32_t a = fixed_turn(k, 12);
+        int32_t x = cx + fixed_sin_scaled(a, 8, 1);
+        int32_t y = cy - fixed_cos_scaled(a, 7, 1);
         paint_pixel(image, x, y, BLACK);
         if (k % 3 == 0) paint_pixel(image, x + (k == 3 ? -1 : k == 9 ? 1 : 0), y + (k == 0 ? 1 : k == 6 ? -1 : 0), BLACK);
     }

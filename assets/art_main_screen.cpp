@@ -6,10 +6,10 @@
 // inverts the side buttons while they are pressed, and draws the dial's hand, the numbers and
 // the bars itself. Picture 37 (the letter paper) is painted here too: it shares this palette.
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 #include "assets/art_main.h"
+#include "assets/fixed_math.h"
 #include "assets/art_main_map.h"
 
 namespace {
@@ -213,18 +213,18 @@ void day_dial(PictureImage* image) {
     main_ring(image, DIAL_X, DIAL_Y, 18, 16, 1, MS_BRASS + 3);
     paint_ellipse(image, DIAL_X, DIAL_Y, 16, 14, 0);
     for (int32_t k = 0; k < 9; ++k) {
-        double a = (10 + 40 * k) * M_PI / 180.0;
-        int32_t x = DIAL_X + static_cast<int32_t>(std::lround(std::sin(a) * 19.5));
-        int32_t y = DIAL_Y - static_cast<int32_t>(std::lround(std::cos(a) * 17));
+        uint32_t a = fixed_turn(10 + 40 * k, 360);
+        int32_t x = DIAL_X + fixed_sin_scaled(a, 39, 2);
+        int32_t y = DIAL_Y - fixed_cos_scaled(a, 17, 1);
         paint_pixel(image, x, y, MS_GREY + 1);
         paint_pixel(image, x + 1, y, MS_BRASS + 15);
     }
     // sun and moon above and below the pivot's marks: the dial counts a day
     main_ball(image, DIAL_X, DIAL_Y - 22, 3, 3, MS_BRASS + 8, 8);
     for (int32_t k = 0; k < 8; ++k) {
-        double a = k * M_PI / 4.0;
-        paint_pixel(image, DIAL_X + static_cast<int32_t>(std::lround(std::sin(a) * 5)),
-                    DIAL_Y - 22 - static_cast<int32_t>(std::lround(std::cos(a) * 5)), MS_BRASS + 14);
+        uint32_t a = fixed_turn(k, 8);
+        paint_pixel(image, DIAL_X + fixed_sin_scaled(a, 5, 1), DIAL_Y - 22 - fixed_cos_scaled(a, 5, 1),
+                    MS_BRASS + 14);
     }
 }
 

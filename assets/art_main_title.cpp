@@ -53,7 +53,8 @@ void sky_and_sun(PictureImage* image) {
     // stars only in the dark upper sky
     MainNoise noise = {99};
     for (int32_t i = 0; i < 90; ++i) {
-        int32_t x = main_noise_range(&noise, 0, 319), y = main_noise_range(&noise, 0, 48);
+        int32_t x = main_noise_range(&noise, 0, 319);
+        int32_t y = main_noise_range(&noise, 0, 48);
         if (main_noise_range(&noise, 0, 2) == 0 || y < 28) paint_pixel(image, x, y, STAR);
     }
     // a warm glow round the sun, then the sun itself, its lower part under the horizon

@@ -451,9 +451,12 @@ void paint_object(PictureImage* image, const ChartSprite& s, int32_t row) {
             break;
         case CHART_TREES: {
             VoyageNoise n{seed};
-            for (int32_t k = 0; k < 6; ++k)
-                tree(image, voyage_noise_range(&n, b.x0 + 3, b.x1 - 3),
-                     voyage_noise_range(&n, b.y0 + 3, b.y1 - 3), voyage_noise_range(&n, 2, 3));
+            for (int32_t k = 0; k < 6; ++k) {  // size, row, column: the order that places them
+                int32_t r = voyage_noise_range(&n, 2, 3);
+                int32_t y = voyage_noise_range(&n, b.y0 + 3, b.y1 - 3);
+                int32_t x = voyage_noise_range(&n, b.x0 + 3, b.x1 - 3);
+                tree(image, x, y, r);
+            }
             break;
         }
         case CHART_PALM:
@@ -569,8 +572,8 @@ void paint_object(PictureImage* image, const ChartSprite& s, int32_t row) {
         case CHART_ROCKS: {
             VoyageNoise n{seed};
             for (int32_t k = 0; k < 5; ++k) {
-                int32_t x = voyage_noise_range(&n, b.x0 + 2, b.x1 - 2),
-                        y = voyage_noise_range(&n, b.y0 + 2, b.y1 - 2);
+                int32_t x = voyage_noise_range(&n, b.x0 + 2, b.x1 - 2);
+                int32_t y = voyage_noise_range(&n, b.y0 + 2, b.y1 - 2);
                 paint_ellipse(image, x, y, 2, 2, WATER + 6);
                 voyage_ball(image, x, y, 2, 1, GREY + 1, 8);
             }

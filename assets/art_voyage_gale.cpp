@@ -37,8 +37,10 @@ void clouds(PictureImage* p) {
     paint_gradient(p, 0, 15, 319, 95, CLOUD + 1, 8, false);
     VoyageNoise n{2121u};
     for (int32_t k = 0; k < 40; ++k) {
-        int32_t x = voyage_noise_range(&n, -20, 340), y = voyage_noise_range(&n, 14, 80);
-        int32_t rx = voyage_noise_range(&n, 12, 34), ry = voyage_noise_range(&n, 4, 9);
+        int32_t x = voyage_noise_range(&n, -20, 340);
+        int32_t y = voyage_noise_range(&n, 14, 80);
+        int32_t rx = voyage_noise_range(&n, 12, 34);
+        int32_t ry = voyage_noise_range(&n, 4, 9);
         int32_t tone = 2 + (y - 14) / 10 + voyage_noise_range(&n, 0, 2);
         paint_ellipse(p, x, y + 2, rx, ry, CLOUD + std::max(0, tone - 2));
         paint_ellipse(p, x - 2, y, rx - 3, ry - 1, CLOUD + std::min(12, tone));
@@ -50,11 +52,13 @@ void lightning(PictureImage* p, int32_t x, int32_t y, int32_t len, uint32_t seed
     VoyageNoise n{seed};
     int32_t px = x, py = y;
     while (py < y + len) {
-        int32_t nx = px + voyage_noise_range(&n, -5, 5), ny = py + voyage_noise_range(&n, 4, 9);
+        int32_t nx = px + voyage_noise_range(&n, -5, 5);
+        int32_t ny = py + voyage_noise_range(&n, 4, 9);
         for (int32_t g = -1; g <= 1; g += 2) paint_line(p, px + g, py, nx + g, ny, BOLT + 1);
         paint_line(p, px, py, nx, ny, BOLT);
         if (voyage_noise_range(&n, 0, 3) == 0) {  // a fork
-            int32_t fx = nx + voyage_noise_range(&n, -10, 10), fy = ny + voyage_noise_range(&n, 5, 10);
+            int32_t fx = nx + voyage_noise_range(&n, -10, 10);
+            int32_t fy = ny + voyage_noise_range(&n, 5, 10);
             paint_line(p, nx, ny, fx, fy, BOLT);
         }
         px = nx, py = ny;
@@ -92,7 +96,8 @@ void sea(PictureImage* p, int32_t horizon) {
     }
     // spray blown off to the right
     for (int32_t k = 0; k < 500; ++k) {
-        int32_t x = voyage_noise_range(&n, 0, 319), y = voyage_noise_range(&n, horizon - 8, 199);
+        int32_t x = voyage_noise_range(&n, 0, 319);
+        int32_t y = voyage_noise_range(&n, horizon - 8, 199);
         paint_pixel(p, x, y, FOAM + voyage_noise_range(&n, 6, 14));
     }
 }
@@ -120,7 +125,8 @@ void ship(PictureImage* p, int32_t x, int32_t y) {
     // water breaking over the bow
     VoyageNoise n{2222u};
     for (int32_t k = 0; k < 160; ++k) {
-        int32_t sx = x + 70 + voyage_noise_range(&n, 0, 40), sy = y - 28 + voyage_noise_range(&n, 0, 30);
+        int32_t sx = x + 70 + voyage_noise_range(&n, 0, 40);
+        int32_t sy = y - 28 + voyage_noise_range(&n, 0, 30);
         paint_pixel(p, sx, sy, FOAM + voyage_noise_range(&n, 8, 15));
     }
 }
@@ -129,7 +135,8 @@ void rain(PictureImage* p) {
     // slanting streaks, each colour step one row further down the streak, so the rain falls
     VoyageNoise n{4343u};
     for (int32_t k = 0; k < 420; ++k) {
-        int32_t x = voyage_noise_range(&n, 0, 330), y = voyage_noise_range(&n, 15, 190);
+        int32_t x = voyage_noise_range(&n, 0, 330);
+        int32_t y = voyage_noise_range(&n, 15, 190);
         int32_t len = voyage_noise_range(&n, 4, 9);
         for (int32_t i = 0; i < len; ++i) {
             int32_t c = paint_get(p, x - i / 2, y + i);

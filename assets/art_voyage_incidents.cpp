@@ -198,8 +198,11 @@ void rats(PictureImage* p) {
     }
     // spilled grain and the rats
     VoyageNoise n{1818u};
-    for (int32_t k = 0; k < 120; ++k)
-        paint_pixel(p, voyage_noise_range(&n, 170, 250), voyage_noise_range(&n, 146, 168), H_SACK + 6);
+    for (int32_t k = 0; k < 120; ++k) {  // row first, then column
+        int32_t y = voyage_noise_range(&n, 146, 168);
+        int32_t x = voyage_noise_range(&n, 170, 250);
+        paint_pixel(p, x, y, H_SACK + 6);
+    }
     rat(p, 260, 160, -1, 8);
     rat(p, 290, 178, 1, 7);
     rat(p, 214, 188, -1, 9);
@@ -244,7 +247,8 @@ void robbery(PictureImage* p) {
     crate(p, 290, 100, 318, 150, false);
     VoyageNoise n{1919u};
     for (int32_t k = 0; k < 160; ++k) {
-        int32_t x = voyage_noise_range(&n, 152, 318), y = voyage_noise_range(&n, 181, 199);
+        int32_t x = voyage_noise_range(&n, 152, 318);
+        int32_t y = voyage_noise_range(&n, 181, 199);
         paint_line(p, x, y, x + voyage_noise_range(&n, -3, 3), y - 1, H_SACK + 4);
     }
     for (int32_t k = 0; k < 7; ++k) {

@@ -100,12 +100,14 @@ void port_sun(PortCanvas* c, int32_t x, int32_t y, int32_t r, bool low) {
 void port_clouds(PortCanvas* c, int32_t count, int32_t max_y, bool dark) {
     VoyageNoise n{c->seed * 31u + 7u};
     for (int32_t k = 0; k < count; ++k) {
-        int32_t cx = voyage_noise_range(&n, 0, W), cy = voyage_noise_range(&n, 3, max_y);
+        int32_t cx = voyage_noise_range(&n, 0, W);
+        int32_t cy = voyage_noise_range(&n, 3, max_y);
         int32_t len = voyage_noise_range(&n, 6, 16);
         for (int32_t p = 0; p < 4; ++p) {
-            int32_t px = cx + voyage_noise_range(&n, -len / 2, len / 2),
-                    py = cy + voyage_noise_range(&n, -1, 1);
-            int32_t rx = voyage_noise_range(&n, 3, 6), ry = voyage_noise_range(&n, 1, 3);
+            int32_t px = cx + voyage_noise_range(&n, -len / 2, len / 2);
+            int32_t py = cy + voyage_noise_range(&n, -1, 1);
+            int32_t rx = voyage_noise_range(&n, 3, 6);
+            int32_t ry = voyage_noise_range(&n, 1, 3);
             paint_ellipse(c->image, px, py + 1, rx, ry, dark ? HB_STONE + 7 : HB_SNOW + 11);
             paint_ellipse(c->image, px - 1, py, rx - 1, ry, dark ? HB_STONE + 9 : HB_SNOW + 15);
         }
@@ -529,14 +531,16 @@ void port_water(PortCanvas* c, bool icy, bool muddy) {
         // ripples: short light strokes, shorter and sparser far away
         int32_t strokes = 2 + (y - c->water_y) / 3;
         for (int32_t k = 0; k < strokes; ++k) {
-            int32_t x = voyage_noise_range(&n, 0, W - 1), len = voyage_noise_range(&n, 1, 2 + depth / 3);
+            int32_t x = voyage_noise_range(&n, 0, W - 1);
+            int32_t len = voyage_noise_range(&n, 1, 2 + depth / 3);
             rect(c, x, y, x + len, y, muddy ? HB_SEA + 10 : ramp + 12);
             if (y + 1 < H) rect(c, x + 1, y + 1, x + len, y + 1, ramp + 3);
         }
     }
     if (icy) {
         for (int32_t k = 0; k < 9; ++k) {
-            int32_t x = voyage_noise_range(&n, 0, W - 1), y = voyage_noise_range(&n, c->water_y + 2, H - 2);
+            int32_t x = voyage_noise_range(&n, 0, W - 1);
+            int32_t y = voyage_noise_range(&n, c->water_y + 2, H - 2);
             int32_t rx = voyage_noise_range(&n, 3, 9), ry = 1 + (y - c->water_y) / 8;
             paint_ellipse(c->image, x, y, rx, ry, HB_SNOW + 12);
             rect(c, x - rx + 1, y - ry, x + rx - 2, y - ry, HB_SNOW + 15);

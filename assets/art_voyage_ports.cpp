@@ -88,7 +88,8 @@ void marseilles(PictureImage* k) {
     port_dome(&c, 44, 12, 9, 4, HB_SAND, HB_BRASS);
     VoyageNoise n{404u};
     for (int32_t i = 0; i < 40; ++i) {
-        int32_t x = voyage_noise_range(&n, 0, 88), y = voyage_noise_range(&n, 32, 45);
+        int32_t x = voyage_noise_range(&n, 0, 88);
+        int32_t y = voyage_noise_range(&n, 32, 45);
         paint_rect(k, x, y, x + 3, y + 2, HB_SAND + 13);
         paint_rect(k, x, y - 1, x + 3, y - 1, HB_BRICK + 9);
         paint_pixel(k, x + 1, y + 1, HB_NIGHT + 4);
@@ -108,7 +109,8 @@ void piraeus(PictureImage* k) {
     port_temple(&c, 30, 18, 17, 7);
     VoyageNoise n{505u};
     for (int32_t i = 0; i < 55; ++i) {
-        int32_t x = voyage_noise_range(&n, 0, 88), y = voyage_noise_range(&n, 30, 47);
+        int32_t x = voyage_noise_range(&n, 0, 88);
+        int32_t y = voyage_noise_range(&n, 30, 47);
         paint_rect(k, x, y, x + 3, y + 2, HB_SNOW + 14);
         paint_rect(k, x + 3, y, x + 3, y + 2, HB_SNOW + 9);
         paint_pixel(k, x + 1, y + 1, HB_SKY + 4);

@@ -49,7 +49,8 @@ void sky_and_sea(PictureImage* p) {
     paint_gradient(p, 0, 15, 319, HORIZON - 6, SKY + 2, 13, false);
     VoyageNoise n{1111u};
     for (int32_t k = 0; k < 16; ++k) {  // low clouds lit from below
-        int32_t x = voyage_noise_range(&n, -20, 340), y = voyage_noise_range(&n, 20, 52);
+        int32_t x = voyage_noise_range(&n, -20, 340);
+        int32_t y = voyage_noise_range(&n, 20, 52);
         int32_t rx = voyage_noise_range(&n, 14, 30);
         paint_ellipse(p, x, y, rx, 3, SKY + 3 + (y - 15) / 6);
         paint_rect(p, x - rx + 4, y + 3, x + rx - 4, y + 3, SKY + 9 + (y - 15) / 8);
@@ -67,7 +68,8 @@ void sky_and_sea(PictureImage* p) {
         }
     }
     for (int32_t k = 0; k < 700; ++k) {
-        int32_t y = voyage_noise_range(&n, HORIZON, 199), x = voyage_noise_range(&n, 0, 319);
+        int32_t y = voyage_noise_range(&n, HORIZON, 199);
+        int32_t x = voyage_noise_range(&n, 0, 319);
         int32_t len = 1 + (y - HORIZON) / 25;
         for (int32_t i = 0; i < len; ++i) paint_pixel(p, x + i, y, GLINT + (x + i) % 5);
     }

@@ -72,10 +72,13 @@ void paint_background(PictureImage* p) {
     paint_rect(p, 0, 66, 319, 71, SKY + 14);
     VoyageNoise n{2424u};
     for (int32_t k = 0; k < 7; ++k) {
-        int32_t cx = voyage_noise_range(&n, 0, 319), cy = voyage_noise_range(&n, 8, 44);
+        int32_t cx = voyage_noise_range(&n, 0, 319);
+        int32_t cy = voyage_noise_range(&n, 8, 44);
         for (int32_t b = 0; b < 5; ++b) {
-            int32_t x = cx + voyage_noise_range(&n, -14, 14), y = cy + voyage_noise_range(&n, -2, 2);
-            int32_t rx = voyage_noise_range(&n, 5, 11), ry = voyage_noise_range(&n, 2, 4);
+            int32_t x = cx + voyage_noise_range(&n, -14, 14);
+            int32_t y = cy + voyage_noise_range(&n, -2, 2);
+            int32_t rx = voyage_noise_range(&n, 5, 11);
+            int32_t ry = voyage_noise_range(&n, 2, 4);
             paint_ellipse(p, x, y + 1, rx, ry, CLOUD + 6);
             paint_ellipse(p, x - 1, y, rx - 1, ry - 1, CLOUD + 12);
         }
@@ -95,7 +98,8 @@ void paint_background(PictureImage* p) {
             paint_pixel(p, x, y, c);
         }
     for (int32_t k = 0; k < 260; ++k) {  // drifting particles
-        int32_t x = voyage_noise_range(&n, 0, 319), y = voyage_noise_range(&n, 78, 176);
+        int32_t x = voyage_noise_range(&n, 0, 319);
+        int32_t y = voyage_noise_range(&n, 78, 176);
         int32_t c = paint_get(p, x, y);
         paint_pixel(p, x, y, std::min(c + 2, SEA + 15));
     }
@@ -112,11 +116,13 @@ void paint_background(PictureImage* p) {
     // rocks on the slope and weed
     for (int32_t k = 0; k < 9; ++k) {
         int32_t x = voyage_noise_range(&n, 4, 170), y = bed_top(x) + 2;
-        int32_t rx = voyage_noise_range(&n, 4, 10), ry = voyage_noise_range(&n, 3, 6);
+        int32_t rx = voyage_noise_range(&n, 4, 10);
+        int32_t ry = voyage_noise_range(&n, 3, 6);
         voyage_ball(p, x, y, rx, ry, WEED + 1, 6);
     }
     for (int32_t k = 0; k < 26; ++k) {
-        int32_t x = voyage_noise_range(&n, 0, 319), h = voyage_noise_range(&n, 6, 22);
+        int32_t x = voyage_noise_range(&n, 0, 319);
+        int32_t h = voyage_noise_range(&n, 6, 22);
         int32_t y0 = bed_top(x) + 1;
         for (int32_t i = 0; i < h; ++i) {
             int32_t sway = ((i + x) / 4) % 2 ? 1 : 0;

@@ -1,16 +1,24 @@
 #include "assets/sound_synth.h"
 
-#include <cmath>
-#include <cstdlib>
+#include <cstddef>
+
+#include "assets/fixed_math.h"
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kTopHz = 0.45 * SYNTH_RATE;  // partials above this would fold back as noise
-constexpr int32_t kSettlePasses = 3;          // passes round a loop before a filter's output is kept
+constexpr int64_t kTopMillihertz = 3763350;  // 0.45 x the rate: partials above it would fold back as noise
+constexpr int32_t kSettlePasses = 3;         // passes round a loop before a filter's output is kept
+constexpr int32_t kFilterBits = 8;           // filter states keep this many bits below a sample's last
 
-int64_t at(double seconds) {
-    return std::llround(seconds * SYNTH_RATE);
+// The phase step of one sample at a frequency, as a fraction of a turn.
+uint64_t phase_step(int64_t millihertz) {
+    constexpr int64_t per_second = int64_t{1000} * SYNTH_RATE;
+    return static_cast<uint64_t>(((millihertz << 32) + per_second / 2) / per_second);
+}
+
+// A fixed-point value times an amplitude in thousandths, as a sample.
+int64_t to_sample(int64_t value, int32_t amplitude) {
+    return value * amplitude / 1000 >> (FIXED_SHIFT - 16);
 }
 
 // Runs step over every sample; round a loop several times so the filter state at the start
@@ -19,27 +27,27 @@ template <typename Step>
 void run_filter(SynthTrack* t, Step step) {
     int64_t n = static_cast<int64_t>(t->samples.size());
     if (n == 0) return;
-    std::vector<float> in = t->samples;
+    std::vector<int32_t> in = t->samples;
     int32_t passes = t->loop ? kSettlePasses : 1;
     for (int32_t p = 0; p < passes; ++p)
         for (int64_t i = 0; i < n; ++i)
-            t->samples[static_cast<size_t>(i)] = step(in[static_cast<size_t>(i)], i, n);
+            t->samples[static_cast<size_t>(i)] = static_cast<int32_t>(step(in[static_cast<size_t>(i)], i, n));
 }
 
 }  // namespace
 
-SynthTrack synth_track(double seconds, bool loop) {
+int64_t synth_ms(int64_t ms) {
+    return (ms * SYNTH_RATE + 500) / 1000;
+}
+
+SynthTrack synth_track(int64_t length, bool loop) {
     SynthTrack t;
-    t.samples.assign(static_cast<size_t>(at(seconds)), 0.0f);
+    t.samples.assign(static_cast<size_t>(length), 0);
     t.loop = loop;
     return t;
 }
 
-double synth_seconds(const SynthTrack* t) {
-    return static_cast<double>(t->samples.size()) / SYNTH_RATE;
-}
-
-void synth_add(SynthTrack* t, int64_t i, float v) {
+void synth_add(SynthTrack* t, int64_t i, int64_t v) {
     int64_t n = static_cast<int64_t>(t->samples.size());
     if (n == 0) return;
     if (t->loop) {
@@ -48,127 +56,126 @@ void synth_add(SynthTrack* t, int64_t i, float v) {
     } else if (i < 0 || i >= n) {
         return;
     }
-    t->samples[static_cast<size_t>(i)] += v;
+    t->samples[static_cast<size_t>(i)] += static_cast<int32_t>(v);
 }
 
-float synth_noise(SynthNoise* n) {
+int32_t synth_noise(SynthNoise* n) {
     uint32_t x = n->state == 0 ? 0x9E3779B9u : n->state;
     x ^= x << 13;
     x ^= x >> 17;
     x ^= x << 5;
     n->state = x;
-    return static_cast<float>(static_cast<double>(x) / 2147483648.0 - 1.0);
+    return static_cast<int32_t>(x >> 15) - SYNTH_UNIT;
 }
 
-void synth_note(SynthTrack* t, double start_s, double length_s, double hz, float amplitude,
+void synth_note(SynthTrack* t, int64_t start, int64_t length, int64_t millihertz, int32_t amplitude,
                 const SynthVoice* v) {
-    int64_t first = at(start_s);
-    int64_t count = at(length_s);
-    int64_t release = at(v->release_s);
-    int64_t attack = at(v->attack_s);
-    for (int64_t i = 0; i < count; ++i) {
-        double time = static_cast<double>(i) / SYNTH_RATE;
-        double env = i < attack
-                         ? static_cast<double>(i) / static_cast<double>(attack)
-                         : v->sustain + (1.0 - v->sustain) * std::exp(-(time - v->attack_s) / v->decay_s);
-        if (i >= count - release) env *= static_cast<double>(count - i) / static_cast<double>(release);
-        double sum = 0.0;
+    int64_t release = synth_ms(v->release_ms);
+    int64_t attack = synth_ms(v->attack_ms);
+    int64_t decay = synth_ms(v->decay_ms);
+    int64_t sustain = FIXED_ONE * v->sustain / 1000;
+    uint64_t step = phase_step(millihertz);
+    for (int64_t i = 0; i < length; ++i) {
+        int64_t env =
+            i < attack ? FIXED_ONE * i / attack
+                       : sustain + ((FIXED_ONE - sustain) * fixed_exp_neg(i - attack, decay) >> FIXED_SHIFT);
+        if (i >= length - release) env = env * (length - i) / release;
+        int64_t sum = 0;
         for (int32_t k = 0; k < v->weight_count; ++k) {
-            double f = hz * (k + 1);
-            if (f > kTopHz) break;
-            sum += v->weights[k] * std::sin(2.0 * kPi * f * time);
+            if (millihertz * (k + 1) > kTopMillihertz) break;
+            uint32_t phase =
+                static_cast<uint32_t>(static_cast<uint64_t>(i) * step * static_cast<uint64_t>(k + 1));
+            sum += int64_t{v->weights[k]} * fixed_sin(phase) / 1000;
         }
-        synth_add(t, first + i, static_cast<float>(amplitude * env * sum));
+        synth_add(t, start + i, to_sample((sum >> 10) * env >> (FIXED_SHIFT - 10), amplitude));
     }
 }
 
-void synth_ring(SynthTrack* t, double start_s, double hz, float amplitude, double decay_s, double length_s) {
-    if (hz > kTopHz) return;
-    int64_t first = at(start_s);
-    int64_t count = at(length_s);
-    int64_t attack = at(0.002);
-    for (int64_t i = 0; i < count; ++i) {
-        double time = static_cast<double>(i) / SYNTH_RATE;
-        double env = std::exp(-time / decay_s);
-        if (i < attack) env *= static_cast<double>(i) / static_cast<double>(attack);
-        if (i >= count - attack) env *= static_cast<double>(count - i) / static_cast<double>(attack);
-        synth_add(t, first + i, static_cast<float>(amplitude * env * std::sin(2.0 * kPi * hz * time)));
+void synth_ring(SynthTrack* t, int64_t start, int64_t millihertz, int32_t amplitude, int64_t decay,
+                int64_t length) {
+    if (millihertz > kTopMillihertz) return;
+    int64_t attack = synth_ms(2);
+    uint64_t step = phase_step(millihertz);
+    for (int64_t i = 0; i < length; ++i) {
+        int64_t env = fixed_exp_neg(i, decay);
+        if (i < attack) env = env * i / attack;
+        if (i >= length - attack) env = env * (length - i) / attack;
+        uint32_t phase = static_cast<uint32_t>(static_cast<uint64_t>(i) * step);
+        synth_add(t, start + i, to_sample(env * fixed_sin(phase) >> FIXED_SHIFT, amplitude));
     }
 }
 
-void synth_burst(SynthTrack* t, double start_s, double length_s, float amplitude, double attack_s,
-                 double decay_s, uint32_t seed) {
+void synth_burst(SynthTrack* t, int64_t start, int64_t length, int32_t amplitude, int64_t attack,
+                 int64_t decay, uint32_t seed) {
     SynthNoise noise{seed};
-    int64_t first = at(start_s);
-    int64_t count = at(length_s);
-    int64_t attack = at(attack_s) > 0 ? at(attack_s) : 1;
-    int64_t tail = at(0.004);
-    for (int64_t i = 0; i < count; ++i) {
-        double time = static_cast<double>(i) / SYNTH_RATE;
-        double env = i < attack ? static_cast<double>(i) / static_cast<double>(attack)
-                                : std::exp(-(time - attack_s) / decay_s);
-        if (i >= count - tail) env *= static_cast<double>(count - i) / static_cast<double>(tail);
-        synth_add(t, first + i, static_cast<float>(amplitude * env * synth_noise(&noise)));
+    if (attack < 1) attack = 1;
+    int64_t tail = synth_ms(4);
+    for (int64_t i = 0; i < length; ++i) {
+        int64_t env = i < attack ? FIXED_ONE * i / attack : fixed_exp_neg(i - attack, decay);
+        if (i >= length - tail) env = env * (length - i) / tail;
+        int32_t sample = synth_noise(&noise);
+        synth_add(t, start + i, (env * sample >> FIXED_SHIFT) * amplitude / 1000);
     }
 }
 
-void synth_lowpass(SynthTrack* t, double cutoff_hz) {
-    float a = static_cast<float>(1.0 - std::exp(-2.0 * kPi * cutoff_hz / SYNTH_RATE));
-    float y = 0.0f;
-    run_filter(t, [&](float x, int64_t, int64_t) { return y += a * (x - y); });
-}
-
-void synth_highpass(SynthTrack* t, double cutoff_hz) {
-    float a = static_cast<float>(1.0 - std::exp(-2.0 * kPi * cutoff_hz / SYNTH_RATE));
-    float low = 0.0f;
-    run_filter(t, [&](float x, int64_t, int64_t) {
-        low += a * (x - low);
-        return x - low;
+void synth_lowpass(SynthTrack* t, int64_t cutoff_millihertz) {
+    // y follows x by the share a = 1 - e^(-2 pi cutoff / rate) of the distance at every sample
+    int64_t a =
+        FIXED_ONE - fixed_exp_neg(FIXED_TWO_PI * cutoff_millihertz, int64_t{1000} * SYNTH_RATE * FIXED_ONE);
+    int64_t y = 0;
+    run_filter(t, [&](int64_t x, int64_t, int64_t) {
+        y += a * ((x << kFilterBits) - y) >> FIXED_SHIFT;
+        return y >> kFilterBits;
     });
 }
 
-void synth_bandpass(SynthTrack* t, double (*centre_hz)(int64_t i, int64_t n), double q) {
+void synth_bandpass(SynthTrack* t, int64_t (*centre_millihertz)(int64_t i, int64_t n), int32_t q) {
     // A state-variable filter; its band output has unit gain at the centre.
-    float low = 0.0f, band = 0.0f;
-    float damp = static_cast<float>(1.0 / q);
-    run_filter(t, [&](float x, int64_t i, int64_t n) {
-        float f = static_cast<float>(2.0 * std::sin(kPi * centre_hz(i, n) / SYNTH_RATE));
-        float high = x - low - damp * band;
-        band += f * high;
-        low += f * band;
-        return band * damp;
+    int64_t low = 0, band = 0;
+    int64_t damp = FIXED_ONE / q;
+    run_filter(t, [&](int64_t x, int64_t i, int64_t n) {
+        // f = 2 sin(pi centre / rate)
+        int64_t f = 2 * int64_t{fixed_sin(fixed_turn(centre_millihertz(i, n), int64_t{2000} * SYNTH_RATE))};
+        int64_t high = (x << kFilterBits) - low - (damp * band >> FIXED_SHIFT);
+        band += f * high >> FIXED_SHIFT;
+        low += f * band >> FIXED_SHIFT;
+        return (band * damp >> FIXED_SHIFT) >> kFilterBits;
     });
 }
 
-void synth_mix(SynthTrack* dst, const SynthTrack* src, float gain, double at_s) {
-    int64_t first = at(at_s);
+void synth_mix(SynthTrack* dst, const SynthTrack* src, int32_t gain, int64_t at) {
     for (size_t i = 0; i < src->samples.size(); ++i)
-        synth_add(dst, first + static_cast<int64_t>(i), gain * src->samples[i]);
+        synth_add(dst, at + static_cast<int64_t>(i), int64_t{src->samples[i]} * gain / 1000);
 }
 
-void synth_shape(SynthTrack* t, float (*gain)(int64_t i, int64_t n)) {
+void synth_shape(SynthTrack* t, int64_t (*gain)(int64_t i, int64_t n)) {
     int64_t n = static_cast<int64_t>(t->samples.size());
-    for (int64_t i = 0; i < n; ++i) t->samples[static_cast<size_t>(i)] *= gain(i, n);
-}
-
-void synth_fade(SynthTrack* t, double fade_in_s, double fade_out_s) {
-    int64_t n = static_cast<int64_t>(t->samples.size());
-    int64_t in = at(fade_in_s), out = at(fade_out_s);
     for (int64_t i = 0; i < n; ++i) {
-        double g = 1.0;
-        if (i < in) g *= static_cast<double>(i) / static_cast<double>(in);
-        if (i >= n - out) g *= static_cast<double>(n - 1 - i) / static_cast<double>(out);
-        t->samples[static_cast<size_t>(i)] *= static_cast<float>(g);
+        int32_t& s = t->samples[static_cast<size_t>(i)];
+        s = static_cast<int32_t>(s * gain(i, n) >> FIXED_SHIFT);
+    }
+}
+
+void synth_fade(SynthTrack* t, int64_t fade_in, int64_t fade_out) {
+    int64_t n = static_cast<int64_t>(t->samples.size());
+    for (int64_t i = 0; i < n; ++i) {
+        int64_t s = t->samples[static_cast<size_t>(i)];
+        if (i < fade_in) s = s * i / fade_in;
+        if (i >= n - fade_out) s = s * (n - 1 - i) / fade_out;
+        t->samples[static_cast<size_t>(i)] = static_cast<int32_t>(s);
     }
 }
 
 std::vector<int8_t> synth_to_8bit(const SynthTrack* t, int32_t peak) {
-    float loudest = 0.0f;
-    for (float s : t->samples) loudest = std::fabs(s) > loudest ? std::fabs(s) : loudest;
-    float scale = loudest > 0.0f ? static_cast<float>(peak > 127 ? 127 : peak) / loudest : 0.0f;
+    int64_t loudest = 0;
+    for (int32_t s : t->samples) loudest = s > loudest ? s : -s > loudest ? -s : loudest;
+    int64_t top = peak > 127 ? 127 : peak;
     std::vector<int8_t> out(t->samples.size());
+    if (loudest == 0) return out;
     for (size_t i = 0; i < out.size(); ++i) {
-        long v = std::lround(t->samples[i] * scale);
+        // s x top / loudest, rounded half away from zero
+        int64_t twice = 2 * int64_t{t->samples[i]} * top;
+        int64_t v = (twice + (twice >= 0 ? loudest : -loudest)) / (2 * loudest);
         out[i] = static_cast<int8_t>(v > 127 ? 127 : v < -127 ? -127 : v);
     }
     return out;

@@ -16,7 +16,7 @@ const HostFont& host_font() {
         HostFont f{};
         for (int32_t code = 32; code < 256; ++code)
             if (!font_art_glyph(FONT_SYS13, static_cast<uint8_t>(code), &f.glyphs[code])) f.glyphs[code] = GlyphBitmap{};
-        f.height = f.glyphs['A'].height;
+        f.height = f.glyphs[static_cast<uint8_t>('A')].height;
         return f;
     }();
     return font;

@@ -9,7 +9,7 @@ const char* const g_product_version = MARIVANE_VERSION;
 const char* const g_window_title = "Marivane " MARIVANE_VERSION;
 const char* const g_about_title = "Info";
 const char* const g_about_lines[4] = {
-    "Marivane version " MARIVANE_VERSION,
+    ("Marivane version " MARIVANE_VERSION),
     "Written by the Marivane crew",
     "Ships, ports, pictures and sounds made for this game",
     "www.marivane.example",

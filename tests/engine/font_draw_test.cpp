@@ -126,8 +126,8 @@ TEST_F(FontDraw, TextWidthEqualsDrawnWidth) {
     const char* texts[] = {"",
                            "A",
                            "ABCD",
-                           "A\x01"
-                           "B",
+                           ("A\x01"
+                            "B"),  // the escape ends before the B
                            "\xB0\xB1",
                            "Hello, world",
                            "\x84\x94"};
