@@ -1,6 +1,19 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
+usage() {
+    cat <<'USAGE'
+usage: bash scripts/test.sh
+Installs the Debian packages the tests need when any is missing, builds everything in build/test
+with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test there, then builds the
+window host's tests in build/tsan and runs them under ThreadSanitizer.
+USAGE
+}
+case "${1:-}" in
+    '') ;;
+    -h|--help) usage; exit 0 ;;
+    *) echo "test.sh: unknown option $1" >&2; usage >&2; exit 2 ;;
+esac
 cd "$(dirname "$0")/.."
 bash scripts/setup-packages.sh test
 jobs="$(nproc)"
