@@ -5,7 +5,8 @@ usage() {
     cat <<'USAGE'
 usage: bash scripts/test.sh
 Installs the Debian packages the tests need when any is missing, builds everything in build/test
-with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test there, then builds the
+with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test there (the benchmarks
+once, briefly, among them), then builds the
 window host's tests in build/tsan and runs them under ThreadSanitizer.
 USAGE
 }
@@ -18,7 +19,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup-packages.sh test
 jobs="$(nproc)"
 start=$(date +%s)
-cmake -S . -B build/test -DSANITIZE=address,undefined > /dev/null
+cmake -S . -B build/test -DSANITIZE=address,undefined -DMARIVANE_BENCH=ON > /dev/null
 cmake --build build/test -j"$jobs"
 built=$(date +%s)
 ctest --test-dir build/test -j"$jobs" --output-on-failure
