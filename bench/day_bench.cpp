@@ -62,8 +62,8 @@ Game make_game() {
     Game game;
     for (int32_t i = 0; i < SHIPOWNER_MAX; ++i) {
         Shipowner& o = g_shipowners[i];
-        std::snprintf(o.name, RECORD_NAME_SIZE, "Owner %d", i + 1);
-        std::snprintf(o.company, RECORD_NAME_SIZE, "Line %d", i + 1);
+        std::snprintf(o.name, RECORD_NAME_SIZE, "Owner %c", static_cast<char>('1' + i));
+        std::snprintf(o.company, RECORD_NAME_SIZE, "Line %c", static_cast<char>('1' + i));
         o.home_port = homes[i];
         o.cash = 50000;
         o.status = 3;
@@ -71,7 +71,7 @@ Game make_game() {
         o.credit_period = 365;
         for (const auto& f : kFleet) {
             Ship* s = new_ship();
-            std::snprintf(s->name, RECORD_NAME_SIZE, "Ship %d", ship_count(&o) + 1);
+            std::snprintf(s->name, RECORD_NAME_SIZE, "Ship %c", static_cast<char>('1' + ship_count(&o)));
             s->ship_type = f.type;
             s->condition = 9000;
             s->port = homes[i];
