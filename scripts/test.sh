@@ -6,8 +6,8 @@ usage() {
 usage: bash scripts/test.sh
 Installs the Debian packages the tests need when any is missing, builds everything in build/test
 with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test there (the benchmarks
-once, briefly, among them), then builds the
-window host's tests in build/tsan and runs them under ThreadSanitizer.
+once, briefly, among them), then builds the window host's tests in build/tsan and runs them under
+ThreadSanitizer.
 USAGE
 }
 case "${1:-}" in
