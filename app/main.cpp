@@ -1,4 +1,7 @@
 // The game program: the window host on the main thread, the game on a thread of its own.
+#include <cstdio>
+#include <cstring>
+
 #include "game/game_main.h"
 #include "host/sdl_window.h"
 #include "lang/lang.h"
@@ -15,9 +18,27 @@ CodePage build_code_page() {
     }
 }
 
+void print_usage(FILE* out) {
+    std::fputs("usage: marivane-" MARIVANE_LANGUAGE "\n"
+               "Starts the game in a window. It runs in the folder of its data files (the fonts\n"
+               "sys8.fnt, sys13.fnt, sys7b.fnt, sys8b.fnt, the picture files IB1VGA.DAT and IB2VGA.DAT,\n"
+               "sounds.dat and instructions.bmp) and keeps saved games in its folder \"games\".\n",
+               out);
+}
+
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        print_usage(stdout);
+        return 0;
+    }
+    if (argc > 1) {
+        std::fprintf(stderr, "marivane-" MARIVANE_LANGUAGE ": %s %s\n",
+                     argv[1][0] == '-' ? "unknown option" : "unexpected argument", argv[1]);
+        print_usage(stderr);
+        return 2;
+    }
     SdlHostOptions options{build_code_page(), 0, 0};
     return sdl_host_run(game_main, &options);
 }

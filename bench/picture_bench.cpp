@@ -1,11 +1,11 @@
-// Decoding pictures: from memory (the normal path), byte by byte from the file (the path without
-// memory for the packed block), and a whole picture_load with its palette upload.
+// Decoding the game's own pictures from the generated picture files: from memory (the normal
+// path), byte by byte from the file (the path without memory for the packed block), a whole
+// picture_load with its palette upload, and packing a picture as the generator does.
 #include <benchmark/benchmark.h>
 
 #include <string>
 #include <vector>
 
-#include "assets/picture_placeholders.h"
 #include "assets/picture_writer.h"
 #include "engine/picture.h"
 #include "engine/picture_decode.h"
@@ -13,82 +13,92 @@
 
 namespace {
 
-enum Kind { kFlat, kPlaceholder, kBanded, kNoise };
+// Picture 0 stands for the picture with the largest packed image.
+constexpr int32_t kLargest = 0;
 
-// A picture of each kind: one colour, the stand-in picture, short runs of 3..10 pixels like a
-// painted scene, and noise (every pixel a literal: the largest packed size).
-std::vector<uint8_t> paint(Kind kind) {
-    PictureImage image;
-    paint_placeholder_picture(7, &image);
-    uint32_t s = 1;
-    for (int32_t i = 0; i < PICTURE_IMAGE_PIXELS; ++i) {
-        s = s * 1664525u + 1013904223u;
-        if (kind == kFlat) image.pixels[i] = 40;
-        if (kind == kBanded) image.pixels[i] = static_cast<uint8_t>(32 + (i / (3 + (i / 320) % 8)) % 64);
-        if (kind == kNoise) image.pixels[i] = static_cast<uint8_t>(s >> 24);
-    }
-    std::vector<uint8_t> packed;
-    std::string error;
-    pack_picture(image.pixels, &packed, &error);
+bool open_pictures() {
+    return g_picture_file1 >= 0 || picture_files_open("ib1vga.dat", "ib2vga.dat") == 1;
+}
+
+int32_t resolve(int32_t n) {
+    if (n != kLargest) return n;
+    int32_t largest = 1;
+    for (int32_t k = 2; k <= PICTURE_COUNT; ++k)
+        if (g_picture_directory[k - 1].size > g_picture_directory[largest - 1].size) largest = k;
+    return largest;
+}
+
+// Seeks the file of picture n to its packed image; the handle.
+int32_t seek_packed(int32_t n) {
+    const PictureDirEntry& e = g_picture_directory[n - 1];
+    int32_t file = e.file == 1 ? g_picture_file2 : g_picture_file1;
+    dos_lseek(file, static_cast<int32_t>(e.offset), DOS_SEEK_SET);
+    return file;
+}
+
+std::vector<uint8_t> packed_image(int32_t n) {
+    std::vector<uint8_t> packed(g_picture_directory[n - 1].size);
+    int32_t got = dos_read(seek_packed(n), packed.data(), static_cast<uint32_t>(packed.size()));
+    packed.resize(got > 0 ? static_cast<size_t>(got) : 0);
     return packed;
 }
 
 void BM_PictureDecode(benchmark::State& state) {
-    std::vector<uint8_t> packed = paint(static_cast<Kind>(state.range(0)));
+    if (!open_pictures()) return state.SkipWithError("the picture files cannot be opened");
+    int32_t n = resolve(static_cast<int32_t>(state.range(0)));
+    std::vector<uint8_t> packed = packed_image(n);
     std::vector<uint8_t> out(PICTURE_BYTES);
     for (auto _ : state) {
-        int32_t n = picture_decode(packed.data(), static_cast<uint32_t>(packed.size()), out.data());
-        benchmark::DoNotOptimize(n);
+        int32_t written = picture_decode(packed.data(), static_cast<uint32_t>(packed.size()), out.data());
+        benchmark::DoNotOptimize(written);
         benchmark::ClobberMemory();
     }
+    state.SetLabel("picture " + std::to_string(n));
     state.counters["packed_bytes"] = static_cast<double>(packed.size());
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * PICTURE_BYTES);
 }
-BENCHMARK(BM_PictureDecode)->ArgName("kind")->DenseRange(kFlat, kNoise);
+// The main screen, the charts' sprite sheet, the letter paper and the largest.
+BENCHMARK(BM_PictureDecode)->ArgName("picture")->Arg(1)->Arg(13)->Arg(37)->Arg(kLargest);
 
 void BM_PictureDecodeFromFile(benchmark::State& state) {
-    std::vector<uint8_t> packed = paint(static_cast<Kind>(state.range(0)));
-    int32_t f = dos_open("packed.bin", DOS_O_WRONLY | DOS_O_CREAT | DOS_O_TRUNC);
-    dos_write(f, packed.data(), static_cast<uint32_t>(packed.size()));
-    dos_close(f);
-    f = dos_open("packed.bin", DOS_O_RDONLY);
+    if (!open_pictures()) return state.SkipWithError("the picture files cannot be opened");
+    int32_t n = resolve(static_cast<int32_t>(state.range(0)));
     std::vector<uint8_t> out(PICTURE_BYTES);
     for (auto _ : state) {
-        dos_lseek(f, 0, DOS_SEEK_SET);
-        int32_t n = picture_decode_file(f, static_cast<uint32_t>(packed.size()), out.data());
-        benchmark::DoNotOptimize(n);
+        int32_t file = seek_packed(n);
+        int32_t written = picture_decode_file(file, g_picture_directory[n - 1].size, out.data());
+        benchmark::DoNotOptimize(written);
     }
-    dos_close(f);
+    state.SetLabel("picture " + std::to_string(n));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * PICTURE_BYTES);
 }
-BENCHMARK(BM_PictureDecodeFromFile)->ArgName("kind")->Arg(kPlaceholder)->Arg(kNoise);
+BENCHMARK(BM_PictureDecodeFromFile)->ArgName("picture")->Arg(1)->Arg(kLargest);
 
-// The stand-in picture files of the game, all 45 pictures loaded in turn.
+// All 45 pictures loaded in turn, each with its palette.
 void BM_PictureLoad(benchmark::State& state) {
-    static std::vector<PictureImage> images(PICTURE_IMAGE_COUNT);
-    for (int32_t n = 1; n <= PICTURE_IMAGE_COUNT; ++n) paint_placeholder_picture(n, &images[n - 1]);
-    write_picture_pair(".", images.data());
-    picture_files_open("ib1vga.dat", "ib2vga.dat");
+    if (!open_pictures()) return state.SkipWithError("the picture files cannot be opened");
     std::vector<uint8_t> out(PICTURE_BYTES);
     int32_t n = 0;
     for (auto _ : state) {
-        picture_load(n % PICTURE_IMAGE_COUNT + 1, out.data());
+        picture_load(n % PICTURE_COUNT + 1, out.data());
         ++n;
         benchmark::ClobberMemory();
     }
-    picture_files_close();
 }
 BENCHMARK(BM_PictureLoad);
 
+// The generator packing the main screen's picture.
 void BM_PicturePack(benchmark::State& state) {
-    PictureImage image;
-    paint_placeholder_picture(7, &image);
+    if (!open_pictures()) return state.SkipWithError("the picture files cannot be opened");
+    std::vector<uint8_t> pixels(PICTURE_BYTES);
+    picture_load(1, pixels.data());
     std::vector<uint8_t> packed;
     std::string error;
     for (auto _ : state) {
-        pack_picture(image.pixels, &packed, &error);
+        pack_picture(pixels.data(), &packed, &error);
         benchmark::DoNotOptimize(packed.data());
     }
+    state.counters["packed_bytes"] = static_cast<double>(packed.size());
 }
 BENCHMARK(BM_PicturePack);
 

@@ -60,7 +60,10 @@ void graphics_init() {
     g_fast_machine = measure_cpu_speed() < 750 ? 1 : 0;
     if (font_load("sys8.fnt", &g_default_font) == 0) {
         std::printf("%s\n", lang_text(TXT_FONT_MISSING));
-        std::fprintf(stderr, "marivane: the default font sys8.fnt is missing from the working directory\n");
+        if (dos_access("sys8.fnt", DOS_F_OK) == 0)
+            std::fprintf(stderr, "marivane: the default font sys8.fnt is damaged\n");
+        else
+            std::fprintf(stderr, "marivane: the default font sys8.fnt is missing from the working directory\n");
         platform_exit(-2);
     }
     display_enter_noop();

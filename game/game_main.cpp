@@ -77,7 +77,10 @@ void game_main() {
     int32_t start_failed = 0;
     for (const GameFont& f : g_game_fonts) {
         if (font_load(f.file, f.font) == 0) {
-            std::fprintf(stderr, "marivane: the font %s is missing from the working directory\n", f.file);
+            if (dos_access(f.file, DOS_F_OK) == 0)
+                std::fprintf(stderr, "marivane: the font %s is damaged\n", f.file);
+            else
+                std::fprintf(stderr, "marivane: the font %s is missing from the working directory\n", f.file);
             start_failed = 1;
         }
     }

@@ -174,6 +174,8 @@ int32_t dos_lseek(int32_t handle, int32_t offset, int32_t whence) {
 
 int32_t dos_close(int32_t handle) { return ::close(handle) == 0 ? 0 : -1; }
 
+int32_t dos_commit(int32_t handle) { return ::fsync(handle) == 0 ? 0 : -1; }
+
 int32_t dos_unlink(const char* name) {
     std::string path;
     if (!resolve(name, &path)) return -1;

@@ -57,6 +57,7 @@ int32_t dos_unlink(const char* name);                                   // 0, or
 int32_t dos_access(const char* name, int32_t mode);                     // 0 when allowed, or -1
 int32_t dos_mkdir(const char* name);                                    // 0, or -1
 int32_t dos_rename(const char* from, const char* to);                   // 0, or -1 (replaces 'to')
+int32_t dos_commit(int32_t handle);  // 0 once the file's data is on disk (fsync), or -1
 
 // Directory search with '*' and '?' patterns ("games\*.trp"), matched without regard to case.
 enum : uint32_t { DOS_A_NORMAL = 0x00, DOS_A_HIDDEN = 0x02, DOS_A_SYSTEM = 0x04, DOS_A_SUBDIR = 0x10 };

@@ -1,40 +1,55 @@
 #!/usr/bin/env bash
-# Builds the game-file fuzz target with clang (libFuzzer and AddressSanitizer) and runs it for at
-# most a minute: bash scripts/fuzz.sh [seconds]. The corpus starts from saved games made by the
-# tests' generator below and is kept in build/fuzz/corpus between runs.
+# Builds the fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and
+# runs each in turn for a bounded time. See usage below.
 set -euo pipefail
+usage() {
+    cat <<'USAGE'
+usage: bash scripts/fuzz.sh [seconds] [target ...]
+Builds the fuzz targets in build/fuzz and runs each named one (all by default) for its share of the
+given seconds (default 120, at most 600): game (saved games, then 30 days of play), font, picture
+(picture files) and sound (sound library). Seeds are written by fuzz_seeds from the game's own code
+and data files; the corpus grows in build/fuzz/corpus/<target> between runs. A crash or a broken
+rule stops the run and leaves the input as build/fuzz/crash-*.
+USAGE
+}
+seconds=120
+targets=()
+for arg in "$@"; do
+    case "$arg" in
+        -h|--help) usage; exit 0 ;;
+        -*) echo "fuzz.sh: unknown option $arg" >&2; usage >&2; exit 2 ;;
+        game|font|picture|sound) targets+=("$arg") ;;
+        *[!0-9]*|'') echo "fuzz.sh: not a number of seconds or a target: $arg" >&2; usage >&2; exit 2 ;;
+        *) seconds="$arg" ;;
+    esac
+done
+(( ${#targets[@]} )) || targets=(game font picture sound)
+if (( seconds > 600 )); then seconds=600; fi
 cd "$(dirname "$0")/.."
-seconds="${1:-60}"
-if (( seconds > 60 )); then seconds=60; fi
-build="$PWD/build/fuzz"
-CC=clang CXX=clang++ cmake -S . -B "$build" -DMARIVANE_FUZZ=ON -DSANITIZE=address \
+root="$PWD"
+build="$root/build/fuzz"
+CC=clang CXX=clang++ cmake -S . -B "$build" -DMARIVANE_FUZZ=ON -DSANITIZE=address,undefined \
   -DMARIVANE_TESTS=OFF -DMARIVANE_SDL=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build "$build" -j"$(nproc)" --target fuzz_load_game_file
+
+# Each target's program, its largest input, and its weight in the time share.
+declare -A program=([game]=fuzz_load_game_file [font]=fuzz_font_load [picture]=fuzz_picture_files
+                    [sound]=fuzz_sound_library)
+declare -A max_len=([game]=16384 [font]=8192 [picture]=262144 [sound]=8192)
+declare -A weight=([game]=4 [font]=2 [picture]=3 [sound]=2)
+build_targets=(fuzz_seeds)
+total_weight=0
+for t in "${targets[@]}"; do build_targets+=("${program[$t]}"); total_weight=$((total_weight + weight[$t])); done
+cmake --build "$build" -j"${MARIVANE_JOBS:-$(nproc)}" --target "${build_targets[@]}"
+
 corpus="$build/corpus"
-mkdir -p "$corpus"
-# Seeds: a game of no shipowners and one of one shipowner with one ship, in the current format.
-python3 - "$corpus" <<'PY'
-import struct, sys
-def checksum(owners):
-    c = 140557
-    for status, cash in owners:
-        c = (c * 174321 + 1234) & 0xFFFFFFFF
-        c = (c + (((status + cash) & 0xFFFFFFFF) ^ 0xFFA4)) & 0xFFFFFFFF
-    return (c * 174321 + 1234) & 0xFFFFFFFF
-def header(count):
-    return (b"TWX  MRV  2.0 SAVE 2003 Tarnholm" + b"\x1a" + struct.pack("<bib", 1, 6000, count)
-            + struct.pack("<iiiiii", -1, 0, 3, 1000, 1000, 12) + bytes([0, 1, 2, 3]) + struct.pack("<i", 0))
-tail = lambda owners: struct.pack("<I", checksum(owners)) + b"--TWX--\0"
-open(sys.argv[1] + "/seed-empty.trp", "wb").write(header(0) + tail([]))
-owner = bytearray(1124)
-struct.pack_into("<ii", owner, 0, 5, 5)
-owner[8:12] = b"Ann\0"; owner[44] = 11
-struct.pack_into("<i", owner, 48, 4100)
-struct.pack_into("<I", owner, 88, 1)
-ship = bytearray(128)
-ship[4:8] = b"Sea\0"; ship[16] = 3; ship[40] = 29; ship[42] = 14
-struct.pack_into("<h", ship, 56, 1)
-open(sys.argv[1] + "/seed-one.trp", "wb").write(header(1) + bytes(owner) + bytes(ship) + tail([(5, 4100)]))
-PY
-ASAN_OPTIONS=detect_leaks=1 "$build/fuzz/fuzz_load_game_file" -max_total_time="$seconds" -max_len=16384 \
-  -print_final_stats=1 "$corpus"
+"$build/fuzz/fuzz_seeds" "$build/data" "$corpus"
+for t in "${targets[@]}"; do
+    share=$(( seconds * weight[$t] / total_weight ))
+    (( share >= 1 )) || share=1
+    echo "== fuzzing the $t loader for $share s"
+    # The targets run in scratch directories of their own: every path given to them is absolute.
+    ASAN_OPTIONS=detect_leaks=1 \
+    UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$root/fuzz/ubsan.supp" \
+      "$build/fuzz/${program[$t]}" -max_total_time="$share" -max_len="${max_len[$t]}" -print_final_stats=1 \
+      -artifact_prefix="$build/crash-$t-" "$corpus/$t"
+done

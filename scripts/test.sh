@@ -1,11 +1,25 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
+usage() {
+    cat <<'USAGE'
+usage: bash scripts/test.sh
+Installs the Debian packages the tests need when any is missing, builds everything in build/test
+with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test there (the benchmarks
+once, briefly, among them), then builds the window host's tests in build/tsan and runs them under
+ThreadSanitizer.
+USAGE
+}
+case "${1:-}" in
+    '') ;;
+    -h|--help) usage; exit 0 ;;
+    *) echo "test.sh: unknown option $1" >&2; usage >&2; exit 2 ;;
+esac
 cd "$(dirname "$0")/.."
 bash scripts/setup-packages.sh test
 jobs="$(nproc)"
 start=$(date +%s)
-cmake -S . -B build/test -DSANITIZE=address,undefined > /dev/null
+cmake -S . -B build/test -DSANITIZE=address,undefined -DMARIVANE_BENCH=ON > /dev/null
 cmake --build build/test -j"$jobs"
 built=$(date +%s)
 # Everything once more with clang, warnings as errors as well: built, not run a second time. The

@@ -226,11 +226,17 @@ int32_t game_file_time_left(int32_t now_seconds) {
 int32_t save_game_file(const char* path) {
     char temp[256];
     temporary_name(path, temp, sizeof temp);
-    Writer w{dos_open(temp, DOS_O_WRONLY | DOS_O_CREAT | DOS_O_TRUNC | DOS_O_BINARY), true};
+    // What a save killed half way left under the temporary name goes first: the new file is made
+    // afresh, never written through whatever stands there.
+    dos_unlink(temp);
+    Writer w{dos_open(temp, DOS_O_WRONLY | DOS_O_CREAT | DOS_O_EXCL | DOS_O_BINARY), true};
     if (w.handle < 0) return GAME_SAVE_FAILED;
     write_game(&w);
+    // The new file is on disk before it takes the old one's name, so that a crash of the machine
+    // leaves one whole game or the other.
+    bool synced = w.ok && dos_commit(w.handle) == 0;
     bool closed = dos_close(w.handle) == 0;
-    if (!w.ok || !closed || dos_rename(temp, path) != 0) {
+    if (!synced || !closed || dos_rename(temp, path) != 0) {
         dos_unlink(temp);
         return GAME_SAVE_FAILED;
     }

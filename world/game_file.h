@@ -34,8 +34,9 @@ uint32_t game_file_checksum(const Shipowner* owners, int32_t count);
 // GAME_FILE_MIN_TIME_GIVEN when under GAME_FILE_MIN_TIME_LEFT), else g_playing_duration itself.
 int32_t game_file_time_left(int32_t now_seconds);
 
-// Writes the game to path. The file is written under a temporary name and renamed over path only
-// once complete, so a failed save leaves the previous file as it was. 0 saved, 1 failed.
+// Writes the game to path. The file is written under a temporary name (path + ".new", removed
+// first should a killed save have left one) and renamed over path only once it is complete and on
+// disk, so a failed save leaves the previous file as it was. 0 saved, 1 failed.
 int32_t save_game_file(const char* path);
 // Reads a game from path over the shipowners and the game-wide values, freeing the ships of the
 // game in memory first (unless the file cannot be opened). On any failure but

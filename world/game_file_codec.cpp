@@ -74,6 +74,9 @@ bool within(int32_t v, int32_t lo, int32_t hi) {
 }
 
 constexpr int32_t kRouteRows = 55;  // charters run on routes 1..55
+// A ship's position, in tenths of a degree, lies on the globe: the maps project nothing else.
+constexpr int32_t kHalfTurn = 1800;
+constexpr int32_t kQuarterTurn = 900;
 
 }  // namespace
 
@@ -216,5 +219,6 @@ int32_t ship_is_sound(const Ship* s) {
     return terminated(s->name) && within(s->ship_type, 1, SHIP_TYPE_COUNT) &&
            within(s->route, 0, kRouteRows) && within(s->cargo, 0, CARGO_COUNT) &&
            within(s->port, 0, PORT_COUNT) && within(s->direction, -1, 1) &&
-           within(s->harbour_map, -1, PORT_COUNT - 1) && within(s->berth, 0, 3);
+           within(s->harbour_map, -1, PORT_COUNT - 1) && within(s->berth, 0, 3) &&
+           within(s->lon, -kHalfTurn, kHalfTurn) && within(s->lat, -kQuarterTurn, kQuarterTurn);
 }

@@ -204,10 +204,16 @@ TEST_F(GameFileTest, EditedShipsLoadButEditedCashDoesNot) {
     put_le32(&ships, KNOWN_SHIP_0 + 24, 0);        // the mortgage paid off
     ships[KNOWN_SHIP_1 + 4] = 'W';                 // a renamed ship
     put_le32(&ships, KNOWN_OWNER_0 + 52, 999999);  // the income is not covered either
+    put_le32(&ships, KNOWN_SHIP_0 + 44, 1800);     // at the edges of the globe
+    put_le32(&ships, KNOWN_SHIP_0 + 48, static_cast<uint32_t>(-900));
+    put_le32(&ships, KNOWN_SHIP_1 + 44, static_cast<uint32_t>(-1800));
+    put_le32(&ships, KNOWN_SHIP_1 + 48, 900);
     harness_write_file("games/ships.trp", ships);
     ASSERT_EQ(load_game_file("games\\ships.trp"), GAME_LOAD_OK);
     EXPECT_EQ(g_shipowners[0].ships->mortgage, 0);
     EXPECT_STREQ(g_shipowners[0].ships->next->name, "Wormoran");
+    EXPECT_EQ(g_shipowners[0].ships->lat, -900);
+    EXPECT_EQ(g_shipowners[0].ships->next->lon, -1800);
 
     std::string cash = f;
     put_le32(&cash, KNOWN_OWNER_1 + 48, 999999);
@@ -288,6 +294,12 @@ const CorruptCase kCorrupt[] = {
     {"direction 2", [](std::string* f) { set_byte(f, KNOWN_SHIP_1 + 56, 2); }, GAME_LOAD_BAD_ID},
     {"harbour map 28", [](std::string* f) { set_byte(f, KNOWN_SHIP_1 + 118, 28); }, GAME_LOAD_BAD_ID},
     {"berth 4", [](std::string* f) { set_byte(f, KNOWN_SHIP_1 + 119, 4); }, GAME_LOAD_BAD_ID},
+    {"ship east of the date line", [](std::string* f) { put_le32(f, KNOWN_SHIP_0 + 44, 1801); }, GAME_LOAD_BAD_ID},
+    {"ship far west of the globe", [](std::string* f) { put_le32(f, KNOWN_SHIP_1 + 44, 0x80000000u); },
+     GAME_LOAD_BAD_ID},
+    {"ship north of the pole", [](std::string* f) { put_le32(f, KNOWN_SHIP_1 + 48, 901); }, GAME_LOAD_BAD_ID},
+    {"ship south of the pole", [](std::string* f) { put_le32(f, KNOWN_SHIP_0 + 48, 0xFFFFFC7Bu); },
+     GAME_LOAD_BAD_ID},
     {"ship name without its end", [](std::string* f) { f->replace(KNOWN_SHIP_0 + 4, 12, "ABCDEFGHIJKL"); },
      GAME_LOAD_BAD_ID},
     {"company without its end", [](std::string* f) { f->replace(KNOWN_OWNER_1 + 32, 12, "ABCDEFGHIJKL"); },

@@ -123,7 +123,7 @@ class StartUp : public testing::Test {
 
 struct MissingCase {
     const char* file;
-    bool junk;             // there, but cut short before the end of its directory
+    bool junk;             // there, but 300 bytes of junk: not a font, a picture directory cut short
     const char* reported;  // what the stderr line names
 };
 
@@ -161,9 +161,11 @@ TEST_P(StartUpMissingFile, EndsTheStartAndNamesTheFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, StartUpMissingFile,
-                         testing::Values(MissingCase{"sys13.fnt", false, "sys13.fnt"},
-                                         MissingCase{"sys7b.fnt", false, "sys7b.fnt"},
-                                         MissingCase{"sys8b.fnt", false, "sys8b.fnt"},
+                         testing::Values(MissingCase{"sys13.fnt", false, "sys13.fnt is missing"},
+                                         MissingCase{"sys7b.fnt", false, "sys7b.fnt is missing"},
+                                         MissingCase{"sys8b.fnt", false, "sys8b.fnt is missing"},
+                                         MissingCase{"sys13.fnt", true, "sys13.fnt is damaged"},
+                                         MissingCase{"sys8b.fnt", true, "sys8b.fnt is damaged"},
                                          MissingCase{"sounds.dat", false, "sounds.dat"},
                                          MissingCase{"IB1VGA.DAT", true, "ib1vga.dat"}),
                          [](const testing::TestParamInfo<MissingCase>& info) {
@@ -173,11 +175,14 @@ INSTANTIATE_TEST_SUITE_P(Files, StartUpMissingFile,
                              return name;
                          });
 
-// Without the default font the engine cannot start at all: the program ends.
+// Without the default font the engine cannot start at all: the program ends, saying whether the
+// file is not there or not a font.
 TEST_F(StartUp, WithoutTheDefaultFontTheProgramEnds) {
     link_data_except("sys8.fnt");
     fs::current_path(dir_);
-    EXPECT_EXIT(game_main(), testing::ExitedWithCode(254), "sys8.fnt");
+    EXPECT_EXIT(game_main(), testing::ExitedWithCode(254), "sys8.fnt is missing");
+    harness_write_file("sys8.fnt", std::string(300, 'x'));
+    EXPECT_EXIT(game_main(), testing::ExitedWithCode(254), "sys8.fnt is damaged");
     fs::current_path(home_);
 }
 

@@ -1,7 +1,8 @@
 // screens <output dir> [screen name ...]: renders every screen (or the named ones) to
 // <output dir>/<name>.png; the name "pictures" stands for every picture and a contact sheet.
 // Runs in a fresh working directory that links the data files, like the tests, so the screens'
-// temporary files never meet the game's. Exits 1 on any failure.
+// temporary files never meet the game's. Exits 1 on any failure, 2 on a wrong command line;
+// --help prints the usage.
 #include <unistd.h>
 
 #include <cstdio>
@@ -80,12 +81,33 @@ bool wanted(const char* name, int argc, char** argv) {
     return false;
 }
 
+// The usage, with every screen the tool knows.
+void print_usage(FILE* out) {
+    std::fputs("usage: screens <output dir> [screen ...]\n"
+               "Renders the game's screens on the headless host and writes each as <output dir>/<screen>.png;\n"
+               "without names, every screen. \"pictures\" writes every picture and a contact sheet of all.\n"
+               "Screens:",
+               out);
+    for (const ScreenEntry* s = g_screens; s->name != nullptr; ++s) std::fprintf(out, " %s", s->name);
+    std::fputs(" pictures\n", out);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        print_usage(stdout);
+        return 0;
+    }
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] == '-') {
+            std::fprintf(stderr, "screens: unknown option %s\n", argv[i]);
+            print_usage(stderr);
+            return 2;
+        }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <output dir> [screen ...]\n", argv[0]);
-        return 1;
+        print_usage(stderr);
+        return 2;
     }
     std::error_code ec;
     fs::path out = fs::absolute(argv[1]);

@@ -1,0 +1,139 @@
+// One quiet game day (no letter, incident or screen): four shipowners with five ships each, laid up
+// or under way in mid-ocean, as the main loop runs it: the day step alone, and with the map and
+// status panel redrawn after it. Every iteration starts from the same game.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "engine/font.h"
+#include "engine/picture.h"
+#include "game/day_step.h"
+#include "views/main_screen.h"
+#include "world/records.h"
+#include "world/sea_distance.h"
+#include "world/ship_types.h"
+#include "views/status_panel.h"
+#include "world/weather.h"
+#include "views/world_map.h"
+#include "ui/fonts.h"
+
+namespace {
+
+// Ships by index within a fleet: laid up at home, or on a long route far from either end.
+constexpr struct {
+    int8_t type;
+    int8_t route;  // 0 = laid up
+    int16_t direction;
+    int32_t sailed_nm;
+} kFleet[] = {{1, 0, 0, 0}, {3, 1, 1, 1200}, {5, 2, -1, 1500}, {7, 29, 1, 2000}, {2, 5, 1, 1000}};
+
+struct Game {
+    Shipowner owners[SHIPOWNER_MAX];
+    std::vector<Ship*> ships;
+    std::vector<Ship> ship_records;
+    int32_t day;
+    int32_t daily_phase;
+};
+
+bool start_world() {
+    static bool started = false;
+    if (started) return true;
+    if (font_load("sys13.fnt", &g_font_sys13) != 1 || font_load("sys7b.fnt", &g_font_sys7b) != 1 ||
+        font_load("sys8b.fnt", &g_font_sys8b) != 1 || font_load("sys8.fnt", &g_font_sys8) != 1 ||
+        picture_files_open("ib1vga.dat", "ib2vga.dat") != 1)
+        return false;
+    init_route_lengths();
+    weather_reset();
+    started = true;
+    return true;
+}
+
+Game make_game() {
+    free_all_ships(SHIPOWNER_MAX);
+    for (Shipowner& o : g_shipowners) o = Shipowner{};
+    g_shipowner_count = SHIPOWNER_MAX;
+    g_difficulty = 1;
+    g_day = 200;
+    g_daily_phase = 0;
+    g_ship_price_index = 1000;
+    g_freight_index = 1000;
+    static const int8_t homes[SHIPOWNER_MAX] = {1, 3, 9, 11};
+    Game game;
+    for (int32_t i = 0; i < SHIPOWNER_MAX; ++i) {
+        Shipowner& o = g_shipowners[i];
+        std::snprintf(o.name, RECORD_NAME_SIZE, "Owner %c", static_cast<char>('1' + i));
+        std::snprintf(o.company, RECORD_NAME_SIZE, "Line %c", static_cast<char>('1' + i));
+        o.home_port = homes[i];
+        o.cash = 50000;
+        o.status = 3;
+        o.subsidy_status = 3;
+        o.credit_period = 365;
+        for (const auto& f : kFleet) {
+            Ship* s = new_ship();
+            std::snprintf(s->name, RECORD_NAME_SIZE, "Ship %c", static_cast<char>('1' + ship_count(&o)));
+            s->ship_type = f.type;
+            s->condition = 9000;
+            s->port = homes[i];
+            s->harbour_map = static_cast<int8_t>(homes[i] - 1);
+            s->mortgage_period = 365;
+            s->route = f.route;
+            s->direction = f.direction;
+            s->sailed_nm = f.sailed_nm;
+            s->cargo = f.route != 0 ? 4 : 0;
+            s->layup_days = f.route == 0 ? 1000 : 0;
+            s->fuel = 5000;
+            s->fuel_per_day = 40;
+            s->speed = g_ship_type_table[f.type].vmax_kn;
+            s->costs_per_day = g_ship_type_table[f.type].costs_per_day;
+            s->allowed_days = 9999;
+            compute_ship_route_position(s);
+            append_ship(&o, s);
+            game.ships.push_back(s);
+        }
+        game.owners[i] = o;
+    }
+    for (const Ship* s : game.ships) game.ship_records.push_back(*s);
+    game.day = g_day;
+    game.daily_phase = g_daily_phase;
+    return game;
+}
+
+// Back to the game as made: every record as it was (the ships keep their blocks and links).
+void restore(const Game& game) {
+    for (int32_t i = 0; i < SHIPOWNER_MAX; ++i) g_shipowners[i] = game.owners[i];
+    for (size_t k = 0; k < game.ships.size(); ++k) *game.ships[k] = game.ship_records[k];
+    g_day = game.day;
+    g_daily_phase = game.daily_phase;
+}
+
+void run_days(benchmark::State& state, bool redraw) {
+    if (!start_world()) return state.SkipWithError("the data files cannot be loaded");
+    Game game = make_game();
+    if (redraw) {
+        show_main_screen();
+        restore_main_screen();
+        g_main_screen_shown = 1;
+    }
+    for (auto _ : state) {
+        restore(game);
+        if (day_step() != 0) {
+            state.SkipWithError("the day was not quiet");
+            break;
+        }
+        if (redraw) {
+            redraw_world_map(0);
+            draw_status_panel();
+        }
+    }
+    free_all_ships(SHIPOWNER_MAX);
+    g_shipowner_count = 0;
+}
+
+void BM_QuietDay(benchmark::State& state) { run_days(state, false); }
+BENCHMARK(BM_QuietDay);
+
+void BM_QuietDayOnMainScreen(benchmark::State& state) { run_days(state, true); }
+BENCHMARK(BM_QuietDayOnMainScreen);
+
+}  // namespace
