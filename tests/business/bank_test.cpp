@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/headless_host.h"
 #include "tests/business/office_fixture.h"
 #include "tests/harness/case_name.h"
 #include "ui/gadget.h"
@@ -428,6 +429,46 @@ TEST_F(OfficeTest, BankScreenRunsEachActionAndComesBack) {
     EXPECT_EQ(owner.income_sales, 1500);
     EXPECT_EQ(owner.expenses_general, 112 + 324);
     EXPECT_EQ(owner.cash, 4100 + 1000 + 500 - 112 - 324);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(g_gadget_list, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(OfficeTest, AQuitWhileAnAmountIsTypedBooksNothing) {
+    Shipowner& owner = g_shipowners[0];
+    owner.credit = 500;
+    Ship* ship = add_ship(2, "Aurora");
+    ship->mortgage = 1000;
+    // The amount typed and its field ended, then the quit flag instead of OK.
+    watch = [] {
+        if (headless_pending_events() == 0) g_quit = 1;
+    };
+    const std::vector<int32_t> typed = [] {
+        std::vector<int32_t> keys = OfficeTest::amount(100);
+        keys.pop_back();
+        return keys;
+    }();
+    script(typed);
+    raise_mortgage_dialog(0, &owner, ship);
+    g_quit = 0;
+    script(typed);
+    pay_off_mortgage_dialog(0, &owner, ship);
+    g_quit = 0;
+    script(typed);
+    obtain_credit_dialog(0, &owner);
+    g_quit = 0;
+    script(typed);
+    repay_credit_dialog(0, &owner);
+    g_quit = 0;
+
+    EXPECT_EQ(ship->mortgage, 1000);
+    EXPECT_EQ(owner.credit, 500);
+    EXPECT_EQ(owner.cash, 4100);
+    EXPECT_EQ(owner.income_sales, 0);
+    EXPECT_EQ(owner.expenses_general, 0);
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(g_gadget_list, nullptr);
 }

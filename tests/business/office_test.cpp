@@ -256,3 +256,29 @@ TEST_F(OfficeTest, ShipsPositionsListThirtyShipsAndStartAgainAfterTheLocator) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(OfficeTest, EachShipownerSitsInTheOfficeOfItsStyleAndStyleThreeBlinks) {
+    for (uint8_t style = 0; style < 4; ++style) {
+        std::vector<uint8_t> picture(SCREEN_BYTES);
+        ASSERT_EQ(picture_load(OFFICE_FIRST_PICTURE + style, picture.data()), 0);
+        g_office_style[0] = style;
+        bool lamp_blue = false, lamp_white = false;
+        watch = [&] {
+            const int32_t lamp = g_screen_buffer[OFFICE_LAMP_Y * SCREEN_WIDTH + OFFICE_LAMP_X];
+            lamp_blue = lamp_blue || lamp == 9;
+            lamp_white = lamp_white || lamp == 15;
+        };
+        // 512 empty polls of some 60 ms each and more: the lamp has had both colours.
+        headless_script(headless_now() + 40000, HEADLESS_KEY, KEY_ENTER);
+        shipowner_office_screen(0);
+        // The office scene in rows 15..187 is the picture.
+        for (const int32_t at : {20 * SCREEN_WIDTH + 5, 100 * SCREEN_WIDTH + 60, 180 * SCREEN_WIDTH + 300})
+            EXPECT_EQ(last_frame[static_cast<size_t>(at)], picture[static_cast<size_t>(at)])
+                << "style " << int{style};
+        EXPECT_EQ(lamp_blue && lamp_white, style == 3) << "style " << int{style};
+    }
+}
+
+}  // namespace

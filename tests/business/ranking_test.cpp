@@ -135,6 +135,55 @@ TEST_F(RankingScreen, TenPointsStackFullBricksWithJitter) {
     EXPECT_FALSE(crown_at(2)) << "equal status and worth: no crown";
 }
 
+TEST_F(RankingScreen, MoreThanTenPointsStackThinSlices) {
+    // Twelve points: h = 80 / 12 = 6, slices of 7 rows without jitter; the first shows the brick's
+    // bottom rows, the last its top rows, the others its top rows moved by the jitter.
+    owners({12, 3}, {100, 100});
+    run();
+    const RankingSprite& brick = RANKING_BRICK;
+    EXPECT_EQ(shown(20 + 16, 130), ranking(brick.x + 16, brick.y + 8 - 6)) << "point 1 at y 130";
+    EXPECT_EQ(shown(20 + 16, 56), ranking(brick.x + 16, brick.y)) << "point 12 at y 56";
+    EXPECT_EQ(shown(20 + 16, 55), ranking(20 + 16, 55));
+    const int32_t middle = shown(20 + 16, 103);  // point 5
+    EXPECT_TRUE(middle == ranking(brick.x + 16, brick.y) || middle == ranking(brick.x + 16, brick.y + 1));
+    // Three points on a scale of 12 reach y 136 - 3 x 80 / 12 = 116.
+    EXPECT_EQ(shown(100 + 16, 116), ranking(brick.x + 16, brick.y));
+    EXPECT_EQ(shown(100 + 16, 115), ranking(100 + 16, 115));
+    EXPECT_TRUE(crown_at(0));
+}
+
+TEST_F(RankingScreen, FewPointsStillStackFullBricksOnATenPointScale) {
+    owners({3}, {100});
+    EXPECT_EQ(run(), 3 + 1);
+    const RankingSprite& brick = RANKING_BRICK;
+    EXPECT_TRUE(copied(20 + 16, 112, brick.x + 16, brick.y)) << "point 3 at y 136 - 24";
+    EXPECT_EQ(shown(20 + 16, 111), ranking(20 + 16, 111));
+}
+
+TEST_F(RankingScreen, JitterIsDrawnBrickByBrickThenRowByRowColumnByColumn) {
+    owners({10, 6}, {1000, 1500});
+    // The jitter the generator will give: column 0's ten bricks and its one bar row, then column
+    // 1's six bricks and its 41 rows.
+    const uint16_t seed = g_random_seed, counter = g_random_counter, value = g_random_value;
+    std::vector<int32_t> jitter;
+    for (int32_t i = 0; i < 10 + 1 + 6 + 41; ++i) jitter.push_back(random_range(0, 1));
+    g_random_seed = seed;
+    g_random_counter = counter;
+    g_random_value = value;
+    run();
+    const RankingSprite& brick = RANKING_BRICK;
+    // Row 4 of a brick belongs to it alone: its left column moved by the jitter or not.
+    auto drawn_jitter = [&](int32_t k, int32_t i) {
+        const int32_t x0 = 80 * k + 20, y = 136 - i * 8 + 4;
+        const int32_t left = brick.x, right = brick.x + brick.w - 1, row = brick.y + 4;
+        if (shown(x0, y) == ranking(left, row) && shown(x0 + 33, y) == ranking(x0 + 33, y)) return 0;
+        if (shown(x0, y) == ranking(x0, y) && shown(x0 + 33, y) == ranking(right, row)) return 1;
+        return -1;
+    };
+    for (int32_t i = 1; i <= 10; ++i) EXPECT_EQ(drawn_jitter(0, i), jitter[static_cast<size_t>(i - 1)]) << i;
+    for (int32_t i = 1; i <= 6; ++i) EXPECT_EQ(drawn_jitter(1, i), jitter[static_cast<size_t>(10 + i)]) << i;
+}
+
 TEST_F(RankingScreen, CrownsTheHigherWorthAmongTheHighestStatus) {
     owners({5, 5, 3}, {100, 200, 900});
     run();
