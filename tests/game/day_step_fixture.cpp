@@ -60,7 +60,8 @@ void DayStepTest::on_sleep(void* context) {
         if (g_screen_button_last == 0 && g_screen_button_gadgets[0].left == 251) {
             ++r->screens;
             std::vector<std::string> texts;
-            for (const ScreenText* t = g_elimination_texts; t->text != nullptr; ++t) texts.emplace_back(t->text);
+            for (const ScreenText* t = g_elimination_texts; t->text != nullptr; ++t)
+                texts.emplace_back(t->text);
             r->screen_texts.push_back(texts);
         } else {
             ++r->other_screens;
