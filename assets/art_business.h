@@ -7,6 +7,8 @@
 
 #include "assets/paint.h"
 #include "assets/picture_writer.h"
+#include "business/office.h"
+#include "business/ranking.h"
 
 // A run of palette colours from dark (step 0) to light.
 struct BizRamp {
@@ -56,13 +58,14 @@ constexpr BizRect BIZ_MODEL_CUTOUT[7] = {{0, 0, 234, 52}, {0, 0, 193, 37}, {0, 0
 // The shipyard part of picture 26.
 constexpr BizRect BIZ_REPAIR_CUTOUT = {0, 0, 118, 137};
 // The crown of picture 34, on key-coloured ground.
-constexpr BizRect BIZ_CROWN = {0, 0, 30, 22};
+constexpr BizRect BIZ_CROWN = {RANKING_CROWN.x, RANKING_CROWN.y, RANKING_CROWN.w, RANKING_CROWN.h};
 // The status brick and the net-worth piece of picture 45, copied by the ranking list.
-constexpr BizRect BIZ_RANK_BRICK = {219, 166, 33, 9};
-constexpr BizRect BIZ_RANK_PIECE = {230, 188, 12, 3};
+constexpr BizRect BIZ_RANK_BRICK = {RANKING_BRICK.x, RANKING_BRICK.y, RANKING_BRICK.w, RANKING_BRICK.h};
+constexpr BizRect BIZ_RANK_PIECE = {RANKING_WORTH_PIECE.x, RANKING_WORTH_PIECE.y, RANKING_WORTH_PIECE.w,
+                                    RANKING_WORTH_PIECE.h};
 // The office lamp of picture 6, redrawn blinking by the office screen.
-constexpr int32_t BIZ_LAMP_X = 191;
-constexpr int32_t BIZ_LAMP_Y = 110;
+constexpr int32_t BIZ_LAMP_X = OFFICE_LAMP_X;
+constexpr int32_t BIZ_LAMP_Y = OFFICE_LAMP_Y;
 
 // Screen colour of a ramp step (clamped to the ramp).
 int32_t biz_col(BizRamp ramp, int32_t step);

@@ -1,4 +1,7 @@
 #include "business/state_reset.h"
 
-// The business screens keep nothing between calls yet.
-void business_state_reset() {}
+#include "business/amount_dialog.h"
+
+void business_state_reset() {
+    g_bank_last_box = nullptr;
+}

@@ -55,10 +55,18 @@ void DayStepTest::on_sleep(void* context) {
     if (letter_up()) {
         ++r->letters;
     } else if (g_screen_button_last >= 0) {
-        ++r->screens;
-        std::vector<std::string> texts;
-        for (const ScreenText* t = g_elimination_texts; t->text != nullptr; ++t) texts.emplace_back(t->text);
-        r->screen_texts.push_back(texts);
+        // Every screen is answered; the elimination screens are counted and their texts kept (a
+        // bankrupt shipowner sees the property statistics and the possessions first).
+        // The elimination screen's OK is its only button, at (250, 185); the others' stand at x 0.
+        if (g_screen_button_last == 0 && g_screen_button_gadgets[0].left == 251) {
+            ++r->screens;
+            std::vector<std::string> texts;
+            for (const ScreenText* t = g_elimination_texts; t->text != nullptr; ++t)
+                texts.emplace_back(t->text);
+            r->screen_texts.push_back(texts);
+        } else {
+            ++r->other_screens;
+        }
     } else {
         return;
     }

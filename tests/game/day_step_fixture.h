@@ -24,7 +24,9 @@ class DayStepTest : public testing::Test {
     static void credit_due(Shipowner* owner, int32_t credit, int32_t rate);
 
     int32_t letters() const { return reader_.letters; }
+    // Elimination screens shown, and the other screens with buttons (statistics, possessions).
     int32_t screens() const { return reader_.screens; }
+    int32_t other_screens() const { return reader_.other_screens; }
     // The screen texts of the elimination screens as they were shown.
     const std::vector<std::vector<std::string>>& shown_screens() const { return reader_.screen_texts; }
 
@@ -32,6 +34,7 @@ class DayStepTest : public testing::Test {
     struct Reader {
         int32_t letters = 0;
         int32_t screens = 0;
+        int32_t other_screens = 0;
         uint32_t answered_at = 0;
         bool answered = false;
         bool hung = false;

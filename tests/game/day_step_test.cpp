@@ -650,6 +650,7 @@ TEST_P(Bankruptcy, NeedsBothNegativeCashAndNegativeNetWorth) {
     EXPECT_EQ(day_step(), c.eliminated ? 1 : 0);
     EXPECT_EQ(owner.out_of_game, c.eliminated ? 1 : 0);
     EXPECT_EQ(screens(), c.eliminated ? 1 : 0);
+    EXPECT_EQ(other_screens(), c.eliminated ? 2 : 0) << "the statistics and the possessions come first";
     EXPECT_EQ(g_quit, 0) << "one shipowner is still in the game";
     if (c.eliminated) {
         ASSERT_EQ(shown_screens().size(), 1u);

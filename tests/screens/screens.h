@@ -47,3 +47,27 @@ void screen_elimination(ScreenShot* shot);
 void screen_setup_form(ScreenShot* shot);
 void screen_home_port_globe(ScreenShot* shot);
 void screen_ship_locator(ScreenShot* shot);
+
+// The office, its Info screens, the bank, the ranking list and the statistics (office_screens.cpp).
+void screen_office(ScreenShot* shot);
+void screen_office_lamp(ScreenShot* shot);
+void screen_office_greeting(ScreenShot* shot);
+void screen_info_menu(ScreenShot* shot);
+void screen_accounts_menu(ScreenShot* shot);
+void screen_profit_and_loss(ScreenShot* shot);
+void screen_possessions(ScreenShot* shot);
+void screen_property_statistics(ScreenShot* shot);
+void screen_fleet_statistics(ScreenShot* shot);
+void screen_ships_positions(ScreenShot* shot);
+void screen_bank_accounts(ScreenShot* shot);
+void screen_bank(ScreenShot* shot);
+void screen_bank_mortgage_list(ScreenShot* shot);
+void screen_bank_raise_mortgage(ScreenShot* shot);
+void screen_bank_refusal(ScreenShot* shot);
+void screen_bank_pay_off_mortgage(ScreenShot* shot);
+void screen_bank_obtain_credit(ScreenShot* shot);
+void screen_bank_repay_credit(ScreenShot* shot);
+void screen_bank_change_register(ScreenShot* shot);
+void screen_bank_penalty(ScreenShot* shot);
+void screen_ranking_two(ScreenShot* shot);
+void screen_ranking_four(ScreenShot* shot);
