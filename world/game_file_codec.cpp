@@ -216,5 +216,6 @@ int32_t ship_is_sound(const Ship* s) {
     return terminated(s->name) && within(s->ship_type, 1, SHIP_TYPE_COUNT) &&
            within(s->route, 0, kRouteRows) && within(s->cargo, 0, CARGO_COUNT) &&
            within(s->port, 0, PORT_COUNT) && within(s->direction, -1, 1) &&
-           within(s->harbour_map, -1, PORT_COUNT - 1) && within(s->berth, 0, 3);
+           within(s->harbour_map, -1, PORT_COUNT - 1) && within(s->berth, 0, 3) &&
+           within(s->smuggling_kind, -3, 3);
 }

@@ -288,6 +288,8 @@ const CorruptCase kCorrupt[] = {
     {"direction 2", [](std::string* f) { set_byte(f, KNOWN_SHIP_1 + 56, 2); }, GAME_LOAD_BAD_ID},
     {"harbour map 28", [](std::string* f) { set_byte(f, KNOWN_SHIP_1 + 118, 28); }, GAME_LOAD_BAD_ID},
     {"berth 4", [](std::string* f) { set_byte(f, KNOWN_SHIP_1 + 119, 4); }, GAME_LOAD_BAD_ID},
+    {"smuggling kind 4", [](std::string* f) { set_byte(f, KNOWN_SHIP_1 + 124, 4); }, GAME_LOAD_BAD_ID},
+    {"smuggling kind -4", [](std::string* f) { set_byte(f, KNOWN_SHIP_0 + 124, 0xFC); }, GAME_LOAD_BAD_ID},
     {"ship name without its end", [](std::string* f) { f->replace(KNOWN_SHIP_0 + 4, 12, "ABCDEFGHIJKL"); },
      GAME_LOAD_BAD_ID},
     {"company without its end", [](std::string* f) { f->replace(KNOWN_OWNER_1 + 32, 12, "ABCDEFGHIJKL"); },
