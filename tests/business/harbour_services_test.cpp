@@ -6,9 +6,12 @@
 
 #include "business/harbour_services.h"
 #include "business/visit_rolls.h"
+#include "engine/font.h"
 #include "engine/frame.h"
+#include "lang/lang.h"
 #include "tests/business/harbour_fixture.h"
 #include "tests/harness/case_name.h"
+#include "ui/fonts.h"
 #include "ui/input_poll.h"
 #include "world/records.h"
 
@@ -213,5 +216,45 @@ TEST_F(HarbourTest, AQuitAfterARefusedRepairOrdersNothing) {
     EXPECT_EQ(ship->condition, 9000);
     EXPECT_EQ(books_of(owner_).cash, before.cash);
 }
+
+}  // namespace
+
+namespace {
+
+struct Budget {
+    const char* what;
+    TextId id;
+    int32_t max_px;  // in sys13
+};
+
+// Every label fits its button (its width less 3) or the room its text has on the screen.
+const Budget kBudgets[] = {
+    {"charter OK", TXT_CM_OK, 22},
+    {"charter and repair cancel", TXT_CM_CANCEL, 47},
+    {"shared cancel", TXT_HS_CANCEL, 47},
+    {"ok", TXT_HS_OK, 55},
+    {"bunker Ready", TXT_HS_READY, 77},
+    {"bribe 100000", TXT_HV_BRIBE_100, 97},
+    {"bribe 50000", TXT_HV_BRIBE_50, 97},
+    {"bribe 10000", TXT_HV_BRIBE_10, 97},
+    {"bribe reject", TXT_HV_BRIBE_REJECT, 97},
+    {"how much", TXT_HV_BRIBE_HOW_MUCH, 118},
+    {"lay up", TXT_HS_LAYUP_TITLE, 108},
+    {"how long", TXT_HS_LAYUP_HOW_LONG, 108},
+    {"days", TXT_HS_LAYUP_DAYS, 136},
+    {"keep running", TXT_HS_LAYUP_COSTS_2, 168},
+    {"repair how", TXT_HS_REPAIR_HOW, 105},
+    {"many percent", TXT_HS_REPAIR_PERCENT, 105},
+    {"docked", TXT_HS_REPAIR_DOCKED, 185},
+    {"fine box", TXT_HV_FINE_1, 295},
+};
+
+class Labels : public HarbourTest, public testing::WithParamInterface<Budget> {};
+
+TEST_P(Labels, FitTheirPlaces) {
+    EXPECT_LE(font_text_width(&g_font_sys13, lang_text(GetParam().id)), GetParam().max_px) << lang_text(GetParam().id);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Labels, testing::ValuesIn(kBudgets), CaseName());
 
 }  // namespace

@@ -22,6 +22,8 @@
 #include "world/ports.h"
 #include "world/records.h"
 #include "world/routes.h"
+#include "world/weather.h"
+#include "views/world_map.h"
 
 namespace {
 
@@ -553,6 +555,51 @@ TEST_F(HarbourTest, TheArrivalReportNamesTheVoyageAndTheAccount) {
     EXPECT_STREQ(report.fuel, "Fuel: 1234t");
     for (const char* line : {report.company, report.ship, report.cash, report.condition, report.fuel})
         EXPECT_LE(font_text_width(&g_font_sys7b, line), 165) << line;
+}
+
+}  // namespace
+
+namespace {
+
+// The random-draw trace of a visit: the map's storm numbers, then the 31 rolls, then the draws of
+// the settlement and the departure, and nothing else.
+TEST_F(HarbourTest, TheMapsStormNumbersAreDrawnBeforeTheVisitsRolls) {
+    g_wind_grid[1][5] = 9;
+    g_wind_grid[4][10] = 8;
+    uint16_t before = g_random_counter;
+    draw_storm_areas();
+    int32_t storm_draws = static_cast<uint16_t>(g_random_counter - before);
+    ASSERT_GT(storm_draws, 0);
+
+    Ship* ship = arrive(this, add_ship(0, 1, 3), 20000);
+    ship->smuggling_reward = 20;
+    ship->smuggling_kind = 1;
+    uint16_t s = 1;
+    std::vector<int32_t> rolls;
+    for (;; ++s) {
+        seed(s);
+        for (int32_t i = 0; i < storm_draws; ++i) random_range(-2, 2);
+        std::vector<int32_t> d = predict({{0, 10}});
+        if (d[VISIT_ROLLS] >= 4) {  // the suit case is delivered: no questions
+            rolls.assign(d.begin(), d.begin() + VISIT_ROLLS);
+            break;
+        }
+    }
+    seed(s);
+    keys("3");
+    key(13);
+    key(13);
+    run_harbour_visit(0, owner_, ship);
+    EXPECT_EQ(g_random_counter, storm_draws + VISIT_ROLLS + 1 + 1);
+    EXPECT_EQ(ship->smuggling_reward, 0);
+    CharterRows rows{};
+    Ship copy = *ship;
+    copy.direction = 0;
+    build_charter_rows(&copy, rolls.data(), &rows);
+    FreightOffer offer{};
+    freight_offer_compute(owner_, &copy, rows.routes[0], rows.cargoes[0], rolls.data(), &offer);
+    EXPECT_EQ(ship->freight, offer.rate);
+    EXPECT_EQ(ship->allowed_days, offer.allowed);
 }
 
 }  // namespace
