@@ -9,6 +9,7 @@
 #include "assets/picture_writer.h"
 #include "business/office.h"
 #include "business/ranking.h"
+#include "business/harbour_layout.h"
 
 // A run of palette colours from dark (step 0) to light.
 struct BizRamp {
@@ -56,7 +57,7 @@ struct BizRect {
 constexpr BizRect BIZ_MODEL_CUTOUT[7] = {{0, 0, 234, 52}, {0, 0, 193, 37}, {0, 0, 164, 37}, {0, 0, 195, 36},
                                          {0, 0, 163, 36}, {0, 0, 190, 33}, {0, 0, 160, 33}};
 // The shipyard part of picture 26.
-constexpr BizRect BIZ_REPAIR_CUTOUT = {0, 0, 118, 137};
+constexpr BizRect BIZ_REPAIR_CUTOUT = {0, 0, REPAIR_CUTOUT_W, REPAIR_CUTOUT_H};
 // The crown of picture 34, on key-coloured ground.
 constexpr BizRect BIZ_CROWN = {RANKING_CROWN.x, RANKING_CROWN.y, RANKING_CROWN.w, RANKING_CROWN.h};
 // The status brick and the net-worth piece of picture 45, copied by the ranking list.

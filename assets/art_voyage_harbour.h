@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "assets/art_voyage.h"
+#include "business/harbour_layout.h"
 
 // 16-step ramps, dark to light, each aligned on 16 so that an inverted area (XOR 15) shows the same
 // ramp reversed.
@@ -26,9 +27,7 @@ constexpr int32_t HB_NIGHT = 240;
 
 void harbour_palette(PictureImage* image);
 
-// The size of one port view.
-constexpr int32_t PORT_VIEW_W = 92;
-constexpr int32_t PORT_VIEW_H = 66;
+// The size of one port view: PORT_VIEW_W x PORT_VIEW_H (business/harbour_layout.h).
 
 // Sky of a view.
 enum PortSky : int32_t { SKY_DAY, SKY_HAZE, SKY_DUSK, SKY_GREY, SKY_ARCTIC, SKY_TROPIC };

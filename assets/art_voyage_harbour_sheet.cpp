@@ -200,7 +200,7 @@ void paint_harbour_pictures(PictureImage* views14, PictureImage* views15, Pictur
     // New York has no view of its own in the port pictures: it is painted into the window
     auto canvas = std::make_unique<PictureImage>();
     paint_port_view(canvas.get(), 9);
-    voyage_copy(sheet, 179, 18, canvas.get(), 0, 0, PORT_VIEW_W, PORT_VIEW_H);
+    voyage_copy(sheet, PORT_VIEW_X, PORT_VIEW_Y, canvas.get(), 0, 0, PORT_VIEW_W, PORT_VIEW_H);
     menu(sheet);
     description_panel(sheet);
 }

@@ -220,5 +220,6 @@ int32_t ship_is_sound(const Ship* s) {
            within(s->route, 0, kRouteRows) && within(s->cargo, 0, CARGO_COUNT) &&
            within(s->port, 0, PORT_COUNT) && within(s->direction, -1, 1) &&
            within(s->harbour_map, -1, PORT_COUNT - 1) && within(s->berth, 0, 3) &&
-           within(s->lon, -kHalfTurn, kHalfTurn) && within(s->lat, -kQuarterTurn, kQuarterTurn);
+           within(s->lon, -kHalfTurn, kHalfTurn) && within(s->lat, -kQuarterTurn, kQuarterTurn) &&
+           within(s->smuggling_kind, -3, 3);
 }

@@ -10,6 +10,8 @@ constexpr TextEntry kTexts[] = {
 #include "lang/en/game_core.inc"
 #include "lang/en/business.inc"
 #include "lang/en/office.inc"
+#include "lang/en/harbour.inc"
+#include "lang/en/port_info.inc"
 #include "lang/en/voyage.inc"
 };
 static_assert(text_table_complete(kTexts), "the English table must list every text in order");

@@ -72,7 +72,12 @@ void DayStepTest::on_sleep(void* context) {
     }
     r->answered = true;
     r->answered_at = now;
-    headless_script(now, HEADLESS_KEY, 13);
+    uint32_t key = 13;
+    if (!letter_up() && !r->screen_keys.empty()) {
+        key = r->screen_keys.front();
+        r->screen_keys.erase(r->screen_keys.begin());
+    }
+    headless_script(now, HEADLESS_KEY, static_cast<int32_t>(key));
 }
 
 void DayStepTest::SetUp() {

@@ -23,6 +23,11 @@ class DayStepTest : public testing::Test {
     // The shipowner's credit interest falls due on the next day.
     static void credit_due(Shipowner* owner, int32_t credit, int32_t rate);
 
+    // Keys the reader types on the next screens instead of Enter, one a screen, in this order (a
+    // harbour visit, say: "4\r\r" lays the ship up for a day).
+    void answer_screens_with(const char* keys) {
+        for (const char* k = keys; *k != '\0'; ++k) reader_.screen_keys.push_back(static_cast<uint8_t>(*k));
+    }
     int32_t letters() const { return reader_.letters; }
     // Elimination screens shown, and the other screens with buttons (statistics, possessions).
     int32_t screens() const { return reader_.screens; }
@@ -39,6 +44,7 @@ class DayStepTest : public testing::Test {
         bool answered = false;
         bool hung = false;
         std::vector<std::vector<std::string>> screen_texts;
+        std::vector<uint32_t> screen_keys;
     };
     static void on_sleep(void* context);
     Reader reader_;

@@ -286,9 +286,13 @@ TEST_F(DayStep, EveryCounterRunsDownInItsTurnAndAnIdleShipInPortIsVisited) {
     EXPECT_EQ(ship->discharging_days, 1);
     EXPECT_EQ(day_step(), 0);
     EXPECT_EQ(ship->discharging_days, 0);
+    answer_screens_with("4\r\r");  // the harbour menu: lay up, for the day the field offers
     EXPECT_EQ(day_step(), 1) << "all counters spent: the harbour visit";
-    EXPECT_EQ(day_step(), 1) << "and again every day until it gives the ship something to do";
-    EXPECT_EQ(ship->charter_days, 5);
+    EXPECT_EQ(ship->layup_days, 1);
+    EXPECT_EQ(day_step(), 0);
+    answer_screens_with("4\r\r");
+    EXPECT_EQ(day_step(), 1) << "and again once that day is spent";
+    EXPECT_EQ(ship->charter_days, 6);
 }
 
 TEST_F(DayStep, UnderWayLoadingAndHeaveToComeBeforeSailing) {
@@ -346,8 +350,8 @@ TEST_P(Fuel, AShipThatRunsDryIsTowedAndStaysWhereItWas) {
 
 const FuelCase kFuelCases[] = {
     {"fuel for more than a day", 0, 120, 70, 1288, 0}, {"fuel for exactly a day", 0, 50, 0, 1288, 0},
-    {"less than a day's fuel", 0, 49, 0, 1000, 1},     {"an empty tank", 0, 0, 0, 1000, 1},
-    {"hove to and running dry", 3, 10, 0, 1000, 1},
+    {"less than a day's fuel", 0, 49, 2000, 1000, 1},  {"an empty tank", 0, 0, 2000, 1000, 1},
+    {"hove to and running dry", 3, 10, 2000, 1000, 1},
 };
 INSTANTIATE_TEST_SUITE_P(Sailing, Fuel, testing::ValuesIn(kFuelCases), CaseName());
 
@@ -391,7 +395,9 @@ TEST_P(Landfall, PassingTheRoutesLengthPutsTheShipInTheRoadOfItsDestination) {
         EXPECT_EQ(ship->road_days, d);
     }
     EXPECT_EQ(ship->fuel, fuel) << "no fuel burnt in the road";
+    answer_screens_with("4\r\r");  // the harbour menu: lay up for a day
     EXPECT_EQ(day_step(), 1);
+    EXPECT_EQ(ship->layup_days, 1);
 }
 
 const LandfallCase kLandfallCases[] = {

@@ -300,6 +300,8 @@ const CorruptCase kCorrupt[] = {
     {"ship north of the pole", [](std::string* f) { put_le32(f, KNOWN_SHIP_1 + 48, 901); }, GAME_LOAD_BAD_ID},
     {"ship south of the pole", [](std::string* f) { put_le32(f, KNOWN_SHIP_0 + 48, 0xFFFFFC7Bu); },
      GAME_LOAD_BAD_ID},
+    {"smuggling kind 4", [](std::string* f) { set_byte(f, KNOWN_SHIP_1 + 124, 4); }, GAME_LOAD_BAD_ID},
+    {"smuggling kind -4", [](std::string* f) { set_byte(f, KNOWN_SHIP_0 + 124, 0xFC); }, GAME_LOAD_BAD_ID},
     {"ship name without its end", [](std::string* f) { f->replace(KNOWN_SHIP_0 + 4, 12, "ABCDEFGHIJKL"); },
      GAME_LOAD_BAD_ID},
     {"company without its end", [](std::string* f) { f->replace(KNOWN_OWNER_1 + 32, 12, "ABCDEFGHIJKL"); },

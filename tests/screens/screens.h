@@ -71,3 +71,14 @@ void screen_bank_change_register(ScreenShot* shot);
 void screen_bank_penalty(ScreenShot* shot);
 void screen_ranking_two(ScreenShot* shot);
 void screen_ranking_four(ScreenShot* shot);
+// The harbour: visit, charter market and services (business_harbour_screens.cpp).
+void screen_harbour_menu(ScreenShot* shot);
+void screen_harbour_new_york(ScreenShot* shot);
+void screen_harbour_late_fine(ScreenShot* shot);
+void screen_harbour_bribe(ScreenShot* shot);
+void screen_harbour_detention(ScreenShot* shot);
+void screen_charter_market(ScreenShot* shot);
+void screen_charter_market_express(ScreenShot* shot);
+void screen_bunker(ScreenShot* shot);
+void screen_lay_up(ScreenShot* shot);
+void screen_repair(ScreenShot* shot);
