@@ -1,4 +1,7 @@
 #include "business/state_reset.h"
 
-// The business screens keep nothing between calls yet.
-void business_state_reset() {}
+#include "business/sellers_market.h"
+
+void business_state_reset() {
+    sellers_market_state_reset();
+}

@@ -9,6 +9,7 @@ constexpr TextEntry kTexts[] = {
 #include "lang/en/game_world.inc"
 #include "lang/en/game_core.inc"
 #include "lang/en/business.inc"
+#include "lang/en/broker.inc"
 #include "lang/en/voyage.inc"
 };
 static_assert(text_table_complete(kTexts), "the English table must list every text in order");
