@@ -13,7 +13,9 @@
 
 namespace {
 
-bool valid_model(int32_t model) { return model >= 1 && model <= SHIP_TYPE_COUNT; }
+bool valid_model(int32_t model) {
+    return model >= 1 && model <= SHIP_TYPE_COUNT;
+}
 
 void price_in_millions(int32_t model, int32_t* millions, int32_t* tenths) {
     split_thousands_to_millions(broker_price(model), millions, tenths);

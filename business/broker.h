@@ -10,7 +10,7 @@ struct ShipModelCutout {
     int16_t h;
 };
 constexpr int32_t SHIP_MODEL_PICTURE_BASE = 26;  // model m is picture 26 + m
-constexpr ShipModelCutout g_ship_model_cutouts[8] = {{0, 0},   {234, 52}, {193, 37}, {164, 37},
+constexpr ShipModelCutout g_ship_model_cutouts[8] = {{0, 0},    {234, 52}, {193, 37}, {164, 37},
                                                      {195, 36}, {163, 36}, {190, 33}, {160, 33}};
 
 // The building's own screens are left when the shipowner takes the "E" floor, or on g_quit.

@@ -1,7 +1,6 @@
 // The lift panel of the broker's building and its floors: three sales floors, the sellers market
 // on the 2nd and the notice of the consulting division on the 1st.
 #include "business/broker.h"
-
 #include "business/sellers_market.h"
 #include "engine/blit.h"
 #include "engine/frame.h"
@@ -24,23 +23,27 @@ constexpr int32_t REBUILD_PANEL = 99;
 enum : int32_t { FLOOR_5 = 2, FLOOR_4 = 3, FLOOR_3 = 4, FLOOR_2 = 5, FLOOR_1 = 6 };
 
 void draw_lift_panel_layout() {
-    const ScreenButton buttons[] = {{50, 40, 12, 13, "5", FLOOR_5},  {50, 65, 12, 13, "4", FLOOR_4},
-                                    {50, 90, 12, 13, "3", FLOOR_3},  {50, 115, 12, 13, "2", FLOOR_2},
-                                    {50, 140, 12, 13, "1", FLOOR_1}, {50, 165, 12, 14, T(TXT_BROKER_EXIT_KEY), 1}};
+    const ScreenButton buttons[] = {
+        {50, 40, 12, 13, "5", FLOOR_5},  {50, 65, 12, 13, "4", FLOOR_4},
+        {50, 90, 12, 13, "3", FLOOR_3},  {50, 115, 12, 13, "2", FLOOR_2},
+        {50, 140, 12, 13, "1", FLOOR_1}, {50, 165, 12, 14, T(TXT_BROKER_EXIT_KEY), 1}};
     ScreenBox boxes[2 + 18];
     int32_t n = 0;
     boxes[n++] = {30, 35, 280, 184, 2};
     for (int16_t k = 0; k < 6; ++k)
         boxes[n++] = {83, static_cast<int16_t>(43 + 25 * k), 278, static_cast<int16_t>(58 + 25 * k), -15};
     for (int16_t k = 0; k < 6; ++k)
-        boxes[n++] = {52, static_cast<int16_t>(42 + 25 * k), 64, static_cast<int16_t>(k < 5 ? 55 + 25 * k : 181),
-                      -15};
+        boxes[n++] = {52, static_cast<int16_t>(42 + 25 * k), 64,
+                      static_cast<int16_t>(k < 5 ? 55 + 25 * k : 181), -15};
     for (int16_t k = 0; k < 6; ++k)
         boxes[n++] = {80, static_cast<int16_t>(40 + 25 * k), 275, static_cast<int16_t>(55 + 25 * k), 12};
     boxes[n] = {0, 0, 0, 0, 0};
-    const ScreenText texts[] = {{84, 41, T(TXT_BROKER_HIGH_TECH)},  {84, 66, T(TXT_BROKER_PREOWNED)},
-                                {84, 91, T(TXT_BROKER_LOW_COST)},   {84, 116, T(TXT_BROKER_SELLERS)},
-                                {84, 141, T(TXT_BROKER_CONSULTING)}, {84, 166, T(TXT_BROKER_EXIT)},
+    const ScreenText texts[] = {{84, 41, T(TXT_BROKER_HIGH_TECH)},
+                                {84, 66, T(TXT_BROKER_PREOWNED)},
+                                {84, 91, T(TXT_BROKER_LOW_COST)},
+                                {84, 116, T(TXT_BROKER_SELLERS)},
+                                {84, 141, T(TXT_BROKER_CONSULTING)},
+                                {84, 166, T(TXT_BROKER_EXIT)},
                                 {0, 0, nullptr}};
     screen_layout_draw(buttons, boxes, texts);
 }
@@ -60,10 +63,17 @@ void show_notice(int32_t player) {
     // redrawn over it nor a click beside it closes it; the layout brings them back.
     screen_buttons_clear();
     restore_screen();
-    const char* const lines[] = {T(TXT_BROKER_NOTICE_1), T(TXT_BROKER_NOTICE_2), T(TXT_BROKER_NOTICE_3),
-                                 T(TXT_BROKER_NOTICE_4), T(TXT_BROKER_NOTICE_5), T(TXT_BROKER_NOTICE_6),
-                                 T(TXT_BROKER_NOTICE_7), T(TXT_BROKER_NOTICE_8), T(TXT_BROKER_NOTICE_9),
-                                 T(TXT_BROKER_NOTICE_10), nullptr};
+    const char* const lines[] = {T(TXT_BROKER_NOTICE_1),
+                                 T(TXT_BROKER_NOTICE_2),
+                                 T(TXT_BROKER_NOTICE_3),
+                                 T(TXT_BROKER_NOTICE_4),
+                                 T(TXT_BROKER_NOTICE_5),
+                                 T(TXT_BROKER_NOTICE_6),
+                                 T(TXT_BROKER_NOTICE_7),
+                                 T(TXT_BROKER_NOTICE_8),
+                                 T(TXT_BROKER_NOTICE_9),
+                                 T(TXT_BROKER_NOTICE_10),
+                                 nullptr};
     message_box(lines, 0);
     restore_screen();
     draw_shipowner_status_line(player, 6);
@@ -145,8 +155,8 @@ void draw_sales_floor(int32_t player, const SalesFloor& floor) {
     for (int32_t i = 0; i < floor.models; ++i) {
         auto command = static_cast<uint16_t>(2 + 2 * i);
         buttons[n++] = {floor.buy_x, floor.button_y[i][0], floor.buy_w, 15, T(TXT_BROKER_BUY), command};
-        buttons[n++] = {floor.info_x, floor.button_y[i][1], floor.info_w, 15, T(TXT_BROKER_INFO),
-                        static_cast<uint16_t>(command + 1)};
+        buttons[n++] = {floor.info_x, floor.button_y[i][1], floor.info_w,
+                        15,           T(TXT_BROKER_INFO),   static_cast<uint16_t>(command + 1)};
         boxes[i] = floor.price_boxes[i];
         format_broker_price(floor.first_model + i, prices[i], sizeof prices[i]);
         texts[i] = {floor.price_x, floor.price_y[i], prices[i]};
@@ -184,9 +194,15 @@ void run_sales_floor(int32_t player, const SalesFloor& floor) {
 
 }  // namespace
 
-void show_high_tech_ships_floor(int32_t player) { draw_sales_floor(player, kHighTech); }
-void show_preowned_ships_floor(int32_t player) { draw_sales_floor(player, kPreowned); }
-void show_low_cost_ships_floor(int32_t player) { draw_sales_floor(player, kLowCost); }
+void show_high_tech_ships_floor(int32_t player) {
+    draw_sales_floor(player, kHighTech);
+}
+void show_preowned_ships_floor(int32_t player) {
+    draw_sales_floor(player, kPreowned);
+}
+void show_low_cost_ships_floor(int32_t player) {
+    draw_sales_floor(player, kLowCost);
+}
 
 void shipbroker_floor_menu(int32_t player) {
     draw_lift_panel(player);
@@ -194,20 +210,33 @@ void shipbroker_floor_menu(int32_t player) {
         input_poll();
         switch (g_command) {
             case FLOOR_5:
-            case 104: run_sales_floor(player, kHighTech); g_command = REBUILD_PANEL; break;
+            case 104:
+                run_sales_floor(player, kHighTech);
+                g_command = REBUILD_PANEL;
+                break;
             case FLOOR_4:
-            case 103: run_sales_floor(player, kPreowned); g_command = REBUILD_PANEL; break;
+            case 103:
+                run_sales_floor(player, kPreowned);
+                g_command = REBUILD_PANEL;
+                break;
             case FLOOR_3:
-            case 102: run_sales_floor(player, kLowCost); g_command = REBUILD_PANEL; break;
+            case 102:
+                run_sales_floor(player, kLowCost);
+                g_command = REBUILD_PANEL;
+                break;
             case FLOOR_2:
-            case 101: sellers_market_dialog(player); g_command = REBUILD_PANEL; break;
+            case 101:
+                sellers_market_dialog(player);
+                g_command = REBUILD_PANEL;
+                break;
             case FLOOR_1:
             case 100:
                 show_notice(player);
                 // Closing the notice with Enter must not also take the shipowner out of the building.
                 g_command = 0;
                 break;
-            default: break;
+            default:
+                break;
         }
         if (g_command == REBUILD_PANEL) draw_lift_panel(player);
     } while (g_command != 1 && g_quit == 0);

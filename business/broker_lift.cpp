@@ -1,7 +1,6 @@
 // Entering the broker's building: the lift hall, the ride up with its light running along the
 // indicator strip, and the doors sliding open onto the lift panel.
 #include "business/broker.h"
-
 #include "engine/blit.h"
 #include "engine/draw.h"
 #include "engine/frame.h"

@@ -24,8 +24,8 @@ namespace {
 
 constexpr uint16_t NAME_FIELD_ID = 2;
 constexpr uint16_t EXTRA_FIELD_ID = 3;
-constexpr int32_t NAME_SIZE = 11;   // ten characters and the NUL
-constexpr int32_t EXTRA_SIZE = 4;   // three characters and the NUL
+constexpr int32_t NAME_SIZE = 11;  // ten characters and the NUL
+constexpr int32_t EXTRA_SIZE = 4;  // three characters and the NUL
 constexpr int32_t HOW_MUCH_PAD = 20;
 constexpr int32_t TEXT_X = 30;
 constexpr int32_t PERCENT_SIGN_X = 232;  // right of the percentage field (170..229)
@@ -40,12 +40,20 @@ void show_box(std::initializer_list<const char*> texts) {
 
 void congratulate(int32_t model) {
     switch (model) {
-        case 1: show_box({T(TXT_BROKER_BOUGHT_1_1), T(TXT_BROKER_BOUGHT_1_2), T(TXT_BROKER_BOUGHT_1_3)}); break;
+        case 1:
+            show_box({T(TXT_BROKER_BOUGHT_1_1), T(TXT_BROKER_BOUGHT_1_2), T(TXT_BROKER_BOUGHT_1_3)});
+            break;
         case 2:
-        case 3: show_box({T(TXT_BROKER_BOUGHT_2_1), T(TXT_BROKER_BOUGHT_2_2), T(TXT_BROKER_BOUGHT_2_3)}); break;
+        case 3:
+            show_box({T(TXT_BROKER_BOUGHT_2_1), T(TXT_BROKER_BOUGHT_2_2), T(TXT_BROKER_BOUGHT_2_3)});
+            break;
         case 4:
-        case 5: show_box({T(TXT_BROKER_BOUGHT_2_1), T(TXT_BROKER_BOUGHT_4_2)}); break;
-        case 6: show_box({T(TXT_BROKER_BOUGHT_6_1), T(TXT_BROKER_BOUGHT_6_2), T(TXT_BROKER_BOUGHT_6_3)}); break;
+        case 5:
+            show_box({T(TXT_BROKER_BOUGHT_2_1), T(TXT_BROKER_BOUGHT_4_2)});
+            break;
+        case 6:
+            show_box({T(TXT_BROKER_BOUGHT_6_1), T(TXT_BROKER_BOUGHT_6_2), T(TXT_BROKER_BOUGHT_6_3)});
+            break;
         default:
             show_box({T(TXT_BROKER_BOUGHT_7_1), T(TXT_BROKER_BOUGHT_7_2), T(TXT_BROKER_BOUGHT_7_3),
                       T(TXT_BROKER_BOUGHT_7_4)});
@@ -75,10 +83,32 @@ void build_fields(ContractFields* f) {
     std::snprintf(f->extra, sizeof f->extra, "0");
     f->name_info = EntryFieldInfo{f->name, 0, NAME_SIZE, 0, 0, 0, 0};
     f->extra_info = EntryFieldInfo{f->extra, 0, EXTRA_SIZE, 0, 1, 0, 0};
-    f->name_field = Gadget{nullptr, 222, 102, 96, 13, GADGET_HIGHLIGHT_BOX, 0, GADGET_ENTRY_FIELD,
-                           nullptr, nullptr, nullptr, &f->name_info, NAME_FIELD_ID};
-    f->extra_field = Gadget{nullptr, 170, 162, 60, 13, GADGET_HIGHLIGHT_BOX, GADGET_INTEGER, GADGET_ENTRY_FIELD,
-                            nullptr, nullptr, nullptr, &f->extra_info, EXTRA_FIELD_ID};
+    f->name_field = Gadget{nullptr,
+                           222,
+                           102,
+                           96,
+                           13,
+                           GADGET_HIGHLIGHT_BOX,
+                           0,
+                           GADGET_ENTRY_FIELD,
+                           nullptr,
+                           nullptr,
+                           nullptr,
+                           &f->name_info,
+                           NAME_FIELD_ID};
+    f->extra_field = Gadget{nullptr,
+                            170,
+                            162,
+                            60,
+                            13,
+                            GADGET_HIGHLIGHT_BOX,
+                            GADGET_INTEGER,
+                            GADGET_ENTRY_FIELD,
+                            nullptr,
+                            nullptr,
+                            nullptr,
+                            &f->extra_info,
+                            EXTRA_FIELD_ID};
 }
 
 void add_fields(ContractFields* f) {
@@ -170,12 +200,17 @@ void buy_ship_dialog(int32_t player, int32_t model) {
 
     Ship* ship = nullptr;
     switch (purchase_ship(player, model, f.name, f.extra_info.value, &ship)) {
-        case PURCHASE_TOO_POOR: refuse_for_want_of_cash(player); break;
+        case PURCHASE_TOO_POOR:
+            refuse_for_want_of_cash(player);
+            break;
         case PURCHASE_NO_ROOM:
             show_box({T(TXT_BROKER_NO_ROOM_1), T(TXT_BROKER_NO_ROOM_2), T(TXT_BROKER_NO_ROOM_3),
                       T(TXT_BROKER_NO_ROOM_4)});
             break;
-        case PURCHASE_BOUGHT: congratulate(model); break;
-        default: break;
+        case PURCHASE_BOUGHT:
+            congratulate(model);
+            break;
+        default:
+            break;
     }
 }

@@ -33,7 +33,8 @@ int32_t draw_ship_list(int32_t player, int16_t button_height) {
     int32_t count = 0;
     int16_t x = 7;
     int16_t y = 32;
-    for (Ship* ship = g_shipowners[player].ships; ship != nullptr && count < SELLERS_LIST_MAX; ship = ship->next) {
+    for (Ship* ship = g_shipowners[player].ships; ship != nullptr && count < SELLERS_LIST_MAX;
+         ship = ship->next) {
         g_sellers_buttons[count] = {x, y, 100, button_height, ship->name, static_cast<uint16_t>(100 + count)};
         ++count;
         y = static_cast<int16_t>(y + 14);
@@ -53,7 +54,9 @@ int32_t draw_ship_list(int32_t player, int16_t button_height) {
     return count;
 }
 
-void show_box(const char* const* lines) { message_box(lines, 0); }
+void show_box(const char* const* lines) {
+    message_box(lines, 0);
+}
 
 }  // namespace
 
@@ -87,9 +90,9 @@ void broker_offer_dialog(int32_t player, Ship* previous, Ship* ship) {
     draw_shipowner_status_line(player, 6);
     int32_t offer = ship_sale_offer(ship);
     if (offer < ship->mortgage) {
-        const char* const lines[] = {T(TXT_SELL_MORTGAGE_1), T(TXT_SELL_MORTGAGE_2), T(TXT_SELL_MORTGAGE_3),
-                                     T(TXT_SELL_MORTGAGE_4), T(TXT_SELL_MORTGAGE_5), T(TXT_SELL_MORTGAGE_6),
-                                     T(TXT_SELL_MORTGAGE_7), nullptr};
+        const char* const lines[] = {
+            T(TXT_SELL_MORTGAGE_1), T(TXT_SELL_MORTGAGE_2), T(TXT_SELL_MORTGAGE_3), T(TXT_SELL_MORTGAGE_4),
+            T(TXT_SELL_MORTGAGE_5), T(TXT_SELL_MORTGAGE_6), T(TXT_SELL_MORTGAGE_7), nullptr};
         show_box(lines);
         return;
     }
@@ -105,10 +108,10 @@ void broker_offer_dialog(int32_t player, Ship* previous, Ship* ship) {
     const ScreenButton buttons[] = {{180, 185, 100, 15, T(TXT_SELL_KEEP), KEEP_SHIP},
                                     {0, 185, 126, 15, T(TXT_SELL_ACCEPT), 1}};
     static const ScreenBox boxes[] = {{60, 55, 260, 95, 2}, {60, 110, 260, 180, 2}, {0, 0, 0, 0, 0}};
-    const ScreenText texts[] = {{65, 160, offer_line},        {65, 60, T(TXT_SELL_WE_BUY_1)},
-                                {65, 75, T(TXT_SELL_WE_BUY_2)}, {65, 115, demand[0]},
-                                {65, 130, demand[1]},         {65, 145, demand[2]},
-                                {0, 0, nullptr}};
+    const ScreenText texts[] = {
+        {65, 160, offer_line}, {65, 60, T(TXT_SELL_WE_BUY_1)}, {65, 75, T(TXT_SELL_WE_BUY_2)},
+        {65, 115, demand[0]},  {65, 130, demand[1]},           {65, 145, demand[2]},
+        {0, 0, nullptr}};
     screen_layout_draw(buttons, boxes, texts);
 
     do {
@@ -118,10 +121,10 @@ void broker_offer_dialog(int32_t player, Ship* previous, Ship* ship) {
             if (mortgage > 0) {
                 split_thousands_to_millions(offer - mortgage, &millions, &tenths);
                 char rest[48];
-                std::snprintf(rest, sizeof rest, "%s $%ld.%ld", T(TXT_STATUS_MILLION), static_cast<long>(millions),
-                              static_cast<long>(tenths));
-                const char* const lines[] = {T(TXT_SELL_ALL_YOU_GET), rest, T(TXT_SELL_REST_1), T(TXT_SELL_REST_2),
-                                             nullptr};
+                std::snprintf(rest, sizeof rest, "%s $%ld.%ld", T(TXT_STATUS_MILLION),
+                              static_cast<long>(millions), static_cast<long>(tenths));
+                const char* const lines[] = {T(TXT_SELL_ALL_YOU_GET), rest, T(TXT_SELL_REST_1),
+                                             T(TXT_SELL_REST_2), nullptr};
                 show_box(lines);
                 g_command = 1;
             }

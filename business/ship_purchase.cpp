@@ -12,7 +12,9 @@ namespace {
 constexpr int32_t REVOCATION_FEE = 200;  // k$, charged when the shipowner cannot pay
 constexpr int32_t OVERDRAFT_ALLOWED = 200;
 
-bool valid_model(int32_t model) { return model >= 1 && model <= SHIP_TYPE_COUNT; }
+bool valid_model(int32_t model) {
+    return model >= 1 && model <= SHIP_TYPE_COUNT;
+}
 
 }  // namespace
 
@@ -35,10 +37,14 @@ int32_t model_purchase_condition(int32_t model) {
 
 int32_t model_status_points(int32_t model) {
     switch (model) {
-        case 1: return 3;
-        case 2: return 2;
-        case 3: return 1;
-        default: return 0;
+        case 1:
+            return 3;
+        case 2:
+            return 2;
+        case 3:
+            return 1;
+        default:
+            return 0;
     }
 }
 

@@ -1,6 +1,5 @@
 // The broker's offer for a ship and what its sale does to the shipowner's records.
 #include "business/sellers_market.h"
-
 #include "business/ship_purchase.h"
 #include "lang/lang.h"
 #include "world/records.h"

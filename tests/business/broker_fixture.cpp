@@ -119,7 +119,9 @@ BrokerTest::Step BrokerTest::quit(std::function<bool()> ready) {
             }};
 }
 
-bool BrokerTest::message_box_up() { return in_gadget_list(&g_message_ok_gadget); }
+bool BrokerTest::message_box_up() {
+    return in_gadget_list(&g_message_ok_gadget);
+}
 
 bool BrokerTest::button_up(const char* label, int32_t x, int32_t y) {
     for (int32_t i = 0; i <= g_screen_button_last; ++i) {
@@ -146,7 +148,9 @@ Ship* BrokerTest::add_ship(int32_t model, const char* name, int32_t condition, i
     return ship;
 }
 
-int32_t BrokerTest::pixel(int32_t x, int32_t y) { return g_screen_buffer[y * SCREEN_WIDTH + x]; }
+int32_t BrokerTest::pixel(int32_t x, int32_t y) {
+    return g_screen_buffer[y * SCREEN_WIDTH + x];
+}
 
 void BrokerTest::on_sleep(void* context) {
     auto* v = static_cast<Visitor*>(context);

@@ -21,15 +21,31 @@ namespace {
 
 #define T(id) lang_text(id)
 
-bool floor_5_up() { return BrokerTest::button_up(" Buy", 259, 58) && BrokerTest::button_up("Elevator", 196, 185); }
+bool floor_5_up() {
+    return BrokerTest::button_up(" Buy", 259, 58) && BrokerTest::button_up("Elevator", 196, 185);
+}
 // Floors 4 and 3 share their layout; the frames of their first models tell them apart.
-bool lower_floor_up() { return BrokerTest::button_up(" Info", 210, 75) && BrokerTest::button_up("Elevator", 0, 185); }
-bool floor_4_up() { return lower_floor_up() && BrokerTest::pixel(60 + 195, 35 + 36) == 15; }
-bool floor_3_up() { return lower_floor_up() && BrokerTest::pixel(60 + 190, 35 + 33) == 15 && !floor_4_up(); }
-bool sheet_up() { return BrokerTest::button_up("  ok", 0, 185) && g_active_entry_field == nullptr; }
-bool name_field_up() { return BrokerTest::field_active(2) && !BrokerTest::message_box_up(); }
-bool extra_field_up() { return BrokerTest::field_active(3) && !BrokerTest::message_box_up(); }
-bool contract_up() { return BrokerTest::button_up("  ok", 0, 185) && !BrokerTest::message_box_up(); }
+bool lower_floor_up() {
+    return BrokerTest::button_up(" Info", 210, 75) && BrokerTest::button_up("Elevator", 0, 185);
+}
+bool floor_4_up() {
+    return lower_floor_up() && BrokerTest::pixel(60 + 195, 35 + 36) == 15;
+}
+bool floor_3_up() {
+    return lower_floor_up() && BrokerTest::pixel(60 + 190, 35 + 33) == 15 && !floor_4_up();
+}
+bool sheet_up() {
+    return BrokerTest::button_up("  ok", 0, 185) && g_active_entry_field == nullptr;
+}
+bool name_field_up() {
+    return BrokerTest::field_active(2) && !BrokerTest::message_box_up();
+}
+bool extra_field_up() {
+    return BrokerTest::field_active(3) && !BrokerTest::message_box_up();
+}
+bool contract_up() {
+    return BrokerTest::button_up("  ok", 0, 185) && !BrokerTest::message_box_up();
+}
 
 // The model of the picture framed at the general place: model 1 at (32, 28), the others at (40, 32).
 int32_t framed_model() {
@@ -53,7 +69,8 @@ TEST_F(BrokerTest, ThePanelHasItsFloorsAndEnterLeavesTheBuilding) {
             const char* label;
             int32_t y;
             int32_t h;
-        } rows[] = {{"5", 40, 13}, {"4", 65, 13}, {"3", 90, 13}, {"2", 115, 13}, {"1", 140, 13}, {"E", 165, 14}};
+        } rows[] = {{"5", 40, 13},  {"4", 65, 13},  {"3", 90, 13},
+                    {"2", 115, 13}, {"1", 140, 13}, {"E", 165, 14}};
         for (const auto& r : rows) {
             EXPECT_TRUE(button_up(r.label, 50, r.y)) << r.label;
             EXPECT_EQ(pixel(50, r.y + r.h - 1), 18) << "the bottom of a " << r.h << "-pixel face";
@@ -88,7 +105,9 @@ TEST_P(FloorKeys, EachDigitTakesTheLiftToItsFloor) {
     EXPECT_EQ(steps_done(), 3) << "the floor came up and the Elevator led back to the panel";
 }
 
-bool sellers_up() { return BrokerTest::button_up("  no", 50, 185); }
+bool sellers_up() {
+    return BrokerTest::button_up("  no", 50, 185);
+}
 
 INSTANTIATE_TEST_SUITE_P(Cases, FloorKeys,
                          testing::Values(FloorKeyCase{"key 5 to the 5th floor", "5", floor_5_up, "\r"},
@@ -208,8 +227,8 @@ TEST_F(BrokerTest, KeyThreeOnTheFifthFloorBuysModelTwo) {
         if (model_seen == 0 && name_field_up()) model_seen = framed_model();
     });
     plan({keys(lift_panel_up, "5"), keys(floor_5_up, "3"), keys(name_field_up, "Nordlicht\r"),
-          keys(extra_field_up, "\r"), keys(contract_up, "\r"), keys(message_box_up, "\r"), keys(floor_5_up, "\r"),
-          keys(lift_panel_up, "\r")});
+          keys(extra_field_up, "\r"), keys(contract_up, "\r"), keys(message_box_up, "\r"),
+          keys(floor_5_up, "\r"), keys(lift_panel_up, "\r")});
     shipbroker_floor_menu(0);
     EXPECT_EQ(steps_done(), 8) << "after the purchase the shipowner is still on the floor";
     EXPECT_EQ(model_seen, 2);
@@ -221,7 +240,8 @@ TEST_F(BrokerTest, KeyThreeOnTheFifthFloorBuysModelTwo) {
     EXPECT_EQ(owner.status, 3);
     EXPECT_EQ(owner.ships->mortgage, 21000);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0], box_for({T(TXT_BROKER_BOUGHT_2_1), T(TXT_BROKER_BOUGHT_2_2), T(TXT_BROKER_BOUGHT_2_3)}));
+    EXPECT_EQ(boxes()[0],
+              box_for({T(TXT_BROKER_BOUGHT_2_1), T(TXT_BROKER_BOUGHT_2_2), T(TXT_BROKER_BOUGHT_2_3)}));
 }
 
 // The contract, opened for a model straight from its floor's Buy.
@@ -248,7 +268,9 @@ TEST_P(Contract, RefusesAWrongEntryAndBooksNothing) {
     owner.status = -1;
     std::string name = std::string(c.name) + "\r";
     std::string extra = std::string(c.extra) + "\r";
-    auto refused_in = [&c] { return BrokerTest::field_active(c.field_after) && !BrokerTest::message_box_up(); };
+    auto refused_in = [&c] {
+        return BrokerTest::field_active(c.field_after) && !BrokerTest::message_box_up();
+    };
     plan({keys(name_field_up, name), keys(extra_field_up, extra), keys(contract_up, "\r"),
           keys(message_box_up, "\r"), quit(refused_in)});
     buy_ship_dialog(0, c.model);
@@ -269,15 +291,16 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Contract,
     testing::Values(
         ContractCase{"an empty name", 6, 4100, "", "", 2, {TXT_BROKER_NO_NAME_1, TXT_BROKER_NO_NAME_2}, 2},
-        ContractCase{"minus one percent", 6, 4100, "Jade", "-1", 2, {TXT_BROKER_NEGATIVE_1, TXT_BROKER_NEGATIVE_2}, 3},
+        ContractCase{
+            "minus one percent", 6, 4100, "Jade", "-1", 2, {TXT_BROKER_NEGATIVE_1, TXT_BROKER_NEGATIVE_2}, 3},
         ContractCase{"61 on model 1 is more than all",
                      1,
                      90000,
                      "Jade",
                      "61",
                      5,
-                     {TXT_BROKER_TOO_MUCH_1, TXT_BROKER_TOO_MUCH_2, TXT_BROKER_TOO_MUCH_3, TXT_BROKER_TOO_MUCH_4,
-                      TXT_BROKER_TOO_MUCH_5},
+                     {TXT_BROKER_TOO_MUCH_1, TXT_BROKER_TOO_MUCH_2, TXT_BROKER_TOO_MUCH_3,
+                      TXT_BROKER_TOO_MUCH_4, TXT_BROKER_TOO_MUCH_5},
                      3},
         ContractCase{"1 on model 6 is more than all",
                      6,
@@ -285,8 +308,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "Jade",
                      "1",
                      5,
-                     {TXT_BROKER_TOO_MUCH_1, TXT_BROKER_TOO_MUCH_2, TXT_BROKER_TOO_MUCH_3, TXT_BROKER_TOO_MUCH_4,
-                      TXT_BROKER_TOO_MUCH_5},
+                     {TXT_BROKER_TOO_MUCH_1, TXT_BROKER_TOO_MUCH_2, TXT_BROKER_TOO_MUCH_3,
+                      TXT_BROKER_TOO_MUCH_4, TXT_BROKER_TOO_MUCH_5},
                      3}),
     CaseName());
 
@@ -303,7 +326,8 @@ TEST_F(BrokerTest, SixtyExtraOnModelOneIsAcceptedAndPaysItAll) {
     EXPECT_EQ(owner.cash, 0);
     EXPECT_EQ(owner.status, 4);
     ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0], box_for({T(TXT_BROKER_BOUGHT_1_1), T(TXT_BROKER_BOUGHT_1_2), T(TXT_BROKER_BOUGHT_1_3)}));
+    EXPECT_EQ(boxes()[0],
+              box_for({T(TXT_BROKER_BOUGHT_1_1), T(TXT_BROKER_BOUGHT_1_2), T(TXT_BROKER_BOUGHT_1_3)}));
 }
 
 TEST_F(BrokerTest, AContractBeyondTheCashCostsTheRevocationFee) {

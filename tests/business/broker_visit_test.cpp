@@ -13,14 +13,28 @@
 
 namespace {
 
-bool floor_4() { return BrokerTest::button_up(" Info", 210, 75) && !BrokerTest::message_box_up(); }
-bool name_field() { return BrokerTest::field_active(2) && !BrokerTest::message_box_up(); }
-bool extra_field() { return BrokerTest::field_active(3) && !BrokerTest::message_box_up(); }
-bool contract() { return BrokerTest::button_up("  ok", 0, 185) && g_active_entry_field == nullptr &&
-                         !BrokerTest::message_box_up(); }
-bool panel() { return BrokerTest::lift_panel_up() && !BrokerTest::message_box_up(); }
-bool sellers() { return BrokerTest::button_up("  no", 50, 185) && !BrokerTest::message_box_up(); }
-bool offer() { return BrokerTest::button_up("  Accept offer", 0, 185) && !BrokerTest::message_box_up(); }
+bool floor_4() {
+    return BrokerTest::button_up(" Info", 210, 75) && !BrokerTest::message_box_up();
+}
+bool name_field() {
+    return BrokerTest::field_active(2) && !BrokerTest::message_box_up();
+}
+bool extra_field() {
+    return BrokerTest::field_active(3) && !BrokerTest::message_box_up();
+}
+bool contract() {
+    return BrokerTest::button_up("  ok", 0, 185) && g_active_entry_field == nullptr &&
+           !BrokerTest::message_box_up();
+}
+bool panel() {
+    return BrokerTest::lift_panel_up() && !BrokerTest::message_box_up();
+}
+bool sellers() {
+    return BrokerTest::button_up("  no", 50, 185) && !BrokerTest::message_box_up();
+}
+bool offer() {
+    return BrokerTest::button_up("  Accept offer", 0, 185) && !BrokerTest::message_box_up();
+}
 
 int32_t net_worth() {
     int32_t values = 0, mortgages = 0, credit = 0, worth = 0;

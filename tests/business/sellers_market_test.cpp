@@ -1,13 +1,14 @@
 // The sellers market driven by a scripted visitor: the ship list in three columns, the choice by
 // digit, arrow and click, the offer screen, the sale with and without a mortgage, the refusal when
 // the mortgage is above the offer, keeping the ship, and the list rebuilt afterwards.
+#include "business/sellers_market.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "business/sellers_market.h"
 #include "lang/lang.h"
 #include "tests/business/broker_fixture.h"
 #include "tests/harness/case_name.h"
@@ -19,8 +20,12 @@ namespace {
 
 #define T(id) lang_text(id)
 
-bool list_up() { return BrokerTest::button_up("  no", 50, 185) && !BrokerTest::message_box_up(); }
-bool offer_up() { return BrokerTest::button_up("  Accept offer", 0, 185) && !BrokerTest::message_box_up(); }
+bool list_up() {
+    return BrokerTest::button_up("  no", 50, 185) && !BrokerTest::message_box_up();
+}
+bool offer_up() {
+    return BrokerTest::button_up("  Accept offer", 0, 185) && !BrokerTest::message_box_up();
+}
 
 class SellersMarket : public BrokerTest {
   protected:
@@ -34,7 +39,8 @@ class SellersMarket : public BrokerTest {
     }
     static std::string names() {
         std::string s;
-        for (const Ship* p = g_shipowners[0].ships; p != nullptr; p = p->next) s += std::string(p->name) + " ";
+        for (const Ship* p = g_shipowners[0].ships; p != nullptr; p = p->next)
+            s += std::string(p->name) + " ";
         return s;
     }
 };
@@ -215,19 +221,20 @@ TEST_P(SaleMortgage, IsPaidOffOutOfTheOfferOrStopsTheSale) {
         EXPECT_EQ(owner.ships->mortgage, c.mortgage);
     } else if (c.rest != nullptr) {
         ASSERT_EQ(boxes().size(), 1u);
-        EXPECT_EQ(boxes()[0], box_for({T(TXT_SELL_ALL_YOU_GET), c.rest, T(TXT_SELL_REST_1), T(TXT_SELL_REST_2)}));
+        EXPECT_EQ(boxes()[0],
+                  box_for({T(TXT_SELL_ALL_YOU_GET), c.rest, T(TXT_SELL_REST_1), T(TXT_SELL_REST_2)}));
     } else {
         EXPECT_TRUE(boxes().empty());
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SaleMortgage,
-                         testing::Values(MortgageCase{"no mortgage: all is cash", 0, true, 4500, nullptr},
-                                         MortgageCase{"a mortgage is paid off", 1449, true, 3051, "Million $2.6"},
-                                         MortgageCase{"equal to the offer: nothing left", 4000, true, 500,
-                                                      "Million $0.0"},
-                                         MortgageCase{"above the offer: no sale", 4001, false, 500, nullptr}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SaleMortgage,
+    testing::Values(MortgageCase{"no mortgage: all is cash", 0, true, 4500, nullptr},
+                    MortgageCase{"a mortgage is paid off", 1449, true, 3051, "Million $2.6"},
+                    MortgageCase{"equal to the offer: nothing left", 4000, true, 500, "Million $0.0"},
+                    MortgageCase{"above the offer: no sale", 4001, false, 500, nullptr}),
+    CaseName());
 
 TEST_F(SellersMarket, WithoutShipsOkDoesNothing) {
     plan({keys(list_up, "\r"), keys(list_up, "1"), keys(list_up, "n")});

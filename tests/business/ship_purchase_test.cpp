@@ -92,27 +92,30 @@ TEST_P(Purchase, BooksThePaymentAndSetsTheMortgageTerms) {
 }
 
 // Prices at par: model 1 60000, 3 12000, 4 5000, 6 2000, 7 1000.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Purchase,
-    testing::Values(
-        PurchaseCase{"first model 4 turns status -1 into 1", 4, 0, 4100, -1, PURCHASE_BOUGHT, 1600, 2510, 1, 2500,
-                     2, 90},
-        PurchaseCase{"first model 7 turns status -1 into 1", 7, 0, 4100, -1, PURCHASE_BOUGHT, 3100, 1010, 1, 0, 2,
-                     90},
-        PurchaseCase{"first model 1 turns status -1 into 4", 1, 0, 30000, -1, PURCHASE_BOUGHT, 6000, 24010, 4,
-                     36000, 2, 90},
-        PurchaseCase{"model 2 adds 2 to a status", 2, 0, 30000, 5, PURCHASE_BOUGHT, 16000, 14010, 7, 21000, 2, 90},
-        PurchaseCase{"model 3 adds 1", 3, 0, 30000, 0, PURCHASE_BOUGHT, 25200, 4810, 1, 7200, 2, 90},
-        PurchaseCase{"extra 0 on model 6 leaves no mortgage at 2 percent", 6, 0, 4100, 3, PURCHASE_BOUGHT, 2100,
-                     2010, 3, 0, 2, 90},
-        PurchaseCase{"extra 60 on model 1 pays it all", 1, 60, 60000, 3, PURCHASE_BOUGHT, 0, 60010, 6, 0, 2, 90},
-        PurchaseCase{"cash of payment - 200 buys and leaves -200", 6, 0, 1800, 2, PURCHASE_BOUGHT, -200, 2010, 2, 0,
-                     2, 90},
-        PurchaseCase{"one k$ less is refused and costs 200", 6, 0, 1799, 2, PURCHASE_TOO_POOR, 1599, 210, 2, 0, 0,
-                     0},
-        PurchaseCase{"a refusal keeps status -1", 1, 0, 0, -1, PURCHASE_TOO_POOR, -200, 210, -1, 0, 0, 0},
-        PurchaseCase{"no model changes nothing", 0, 0, 4100, -1, PURCHASE_NO_MODEL, 4100, 10, -1, 0, 0, 0}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Cases, Purchase,
+                         testing::Values(PurchaseCase{"first model 4 turns status -1 into 1", 4, 0, 4100, -1,
+                                                      PURCHASE_BOUGHT, 1600, 2510, 1, 2500, 2, 90},
+                                         PurchaseCase{"first model 7 turns status -1 into 1", 7, 0, 4100, -1,
+                                                      PURCHASE_BOUGHT, 3100, 1010, 1, 0, 2, 90},
+                                         PurchaseCase{"first model 1 turns status -1 into 4", 1, 0, 30000, -1,
+                                                      PURCHASE_BOUGHT, 6000, 24010, 4, 36000, 2, 90},
+                                         PurchaseCase{"model 2 adds 2 to a status", 2, 0, 30000, 5,
+                                                      PURCHASE_BOUGHT, 16000, 14010, 7, 21000, 2, 90},
+                                         PurchaseCase{"model 3 adds 1", 3, 0, 30000, 0, PURCHASE_BOUGHT,
+                                                      25200, 4810, 1, 7200, 2, 90},
+                                         PurchaseCase{"extra 0 on model 6 leaves no mortgage at 2 percent", 6,
+                                                      0, 4100, 3, PURCHASE_BOUGHT, 2100, 2010, 3, 0, 2, 90},
+                                         PurchaseCase{"extra 60 on model 1 pays it all", 1, 60, 60000, 3,
+                                                      PURCHASE_BOUGHT, 0, 60010, 6, 0, 2, 90},
+                                         PurchaseCase{"cash of payment - 200 buys and leaves -200", 6, 0,
+                                                      1800, 2, PURCHASE_BOUGHT, -200, 2010, 2, 0, 2, 90},
+                                         PurchaseCase{"one k$ less is refused and costs 200", 6, 0, 1799, 2,
+                                                      PURCHASE_TOO_POOR, 1599, 210, 2, 0, 0, 0},
+                                         PurchaseCase{"a refusal keeps status -1", 1, 0, 0, -1,
+                                                      PURCHASE_TOO_POOR, -200, 210, -1, 0, 0, 0},
+                                         PurchaseCase{"no model changes nothing", 0, 0, 4100, -1,
+                                                      PURCHASE_NO_MODEL, 4100, 10, -1, 0, 0, 0}),
+                         CaseName());
 
 struct SmallMortgageCase {
     const char* what;
@@ -142,7 +145,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SmallMortgage,
     testing::Values(SmallMortgageCase{"one percent of model 5 is 40", 1000, 5, 49, 40, 9, 365},
                     SmallMortgageCase{"two percent of model 5 is 80", 1000, 5, 48, 80, 2, 90},
-                    SmallMortgageCase{"model 4 at index 990: the payment truncates, 50 left", 990, 4, 49, 50, 2, 90},
+                    SmallMortgageCase{"model 4 at index 990: the payment truncates, 50 left", 990, 4, 49, 50,
+                                      2, 90},
                     SmallMortgageCase{"model 4 at index 980: a mortgage of 49", 980, 4, 49, 49, 9, 365},
                     SmallMortgageCase{"model 1 at index 1: a mortgage of 1", 1, 1, 59, 1, 9, 365},
                     SmallMortgageCase{"no mortgage stays at 2 percent", 1000, 5, 50, 0, 2, 90}),
@@ -213,12 +217,13 @@ TEST_P(ModelGroup, GivesTheConditionAndTheFuelOfTheGroup) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ModelGroup,
-                         testing::Values(GroupCase{"model 1", 1, 10000, true}, GroupCase{"model 2", 2, 10000, true},
-                                         GroupCase{"model 3", 3, 10000, true}, GroupCase{"model 4", 4, 8010, false},
-                                         GroupCase{"model 5", 5, 8010, false}, GroupCase{"model 6", 6, 6010, false},
-                                         GroupCase{"model 7", 7, 6010, false}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ModelGroup,
+    testing::Values(GroupCase{"model 1", 1, 10000, true}, GroupCase{"model 2", 2, 10000, true},
+                    GroupCase{"model 3", 3, 10000, true}, GroupCase{"model 4", 4, 8010, false},
+                    GroupCase{"model 5", 5, 8010, false}, GroupCase{"model 6", 6, 6010, false},
+                    GroupCase{"model 7", 7, 6010, false}),
+    CaseName());
 
 TEST_F(BrokerTest, TheFuelDrawOfAUsedShipIsPinnedByTheSeed) {
     // seed 4711, counter 3: the next draw is 26701 of 65536.

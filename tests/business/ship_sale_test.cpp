@@ -30,14 +30,13 @@ TEST_P(SaleOffer, IsEightyPercentOfThePriceByConditionAndIndex) {
 }
 
 // Each of the three steps truncates on its own.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SaleOffer,
-    testing::Values(OfferCase{"model 1 new at par", 1, 10000, 1000, 48000},
-                    OfferCase{"model 5 as bought at par", 5, 8010, 1000, 2563},
-                    OfferCase{"model 7 worn at 899", 7, 4321, 899, 310},
-                    OfferCase{"model 3 at 1101", 3, 9999, 1101, 10567},
-                    OfferCase{"model 6 at zero condition", 6, 0, 1000, 0}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Cases, SaleOffer,
+                         testing::Values(OfferCase{"model 1 new at par", 1, 10000, 1000, 48000},
+                                         OfferCase{"model 5 as bought at par", 5, 8010, 1000, 2563},
+                                         OfferCase{"model 7 worn at 899", 7, 4321, 899, 310},
+                                         OfferCase{"model 3 at 1101", 3, 9999, 1101, 10567},
+                                         OfferCase{"model 6 at zero condition", 6, 0, 1000, 0}),
+                         CaseName());
 
 struct DemandCase {
     const char* what;

@@ -47,18 +47,42 @@ bool button_at(const char* label, int32_t x, int32_t y) {
     return false;
 }
 
-bool box_up() { return in_list(&g_message_ok_gadget); }
-bool always() { return true; }
-bool doors_closed() { return g_screen_buffer[100 * 320 + 150] == 1 && g_screen_buffer[100 * 320 + 180] == 1; }
-bool doors_open() { return g_screen_buffer[80 * 320 + 148] == 3 && g_screen_buffer[100 * 320 + 142] == 0; }
-bool panel() { return button_at("5", 50, 40) && !box_up(); }
-bool floor5() { return button_at(" Buy", 259, 58) && !box_up(); }
-bool lower_floor() { return button_at(" Info", 210, 75) && !box_up(); }
-bool sheet() { return button_at("  ok", 0, 185) && g_active_entry_field == nullptr && !box_up(); }
-bool name_field() { return g_active_entry_field != nullptr && g_active_entry_field->id == 2 && !box_up(); }
-bool extra_field() { return g_active_entry_field != nullptr && g_active_entry_field->id == 3 && !box_up(); }
-bool sellers() { return button_at("  no", 50, 185) && !box_up(); }
-bool offer() { return button_at("  Accept offer", 0, 185) && !box_up(); }
+bool box_up() {
+    return in_list(&g_message_ok_gadget);
+}
+bool always() {
+    return true;
+}
+bool doors_closed() {
+    return g_screen_buffer[100 * 320 + 150] == 1 && g_screen_buffer[100 * 320 + 180] == 1;
+}
+bool doors_open() {
+    return g_screen_buffer[80 * 320 + 148] == 3 && g_screen_buffer[100 * 320 + 142] == 0;
+}
+bool panel() {
+    return button_at("5", 50, 40) && !box_up();
+}
+bool floor5() {
+    return button_at(" Buy", 259, 58) && !box_up();
+}
+bool lower_floor() {
+    return button_at(" Info", 210, 75) && !box_up();
+}
+bool sheet() {
+    return button_at("  ok", 0, 185) && g_active_entry_field == nullptr && !box_up();
+}
+bool name_field() {
+    return g_active_entry_field != nullptr && g_active_entry_field->id == 2 && !box_up();
+}
+bool extra_field() {
+    return g_active_entry_field != nullptr && g_active_entry_field->id == 3 && !box_up();
+}
+bool sellers() {
+    return button_at("  no", 50, 185) && !box_up();
+}
+bool offer() {
+    return button_at("  Accept offer", 0, 185) && !box_up();
+}
 
 void on_sleep(void* context) {
     auto* v = static_cast<Visit*>(context);
@@ -70,7 +94,8 @@ void on_sleep(void* context) {
     // A message box waits for a command whatever the quit flag says: close it.
     if (g_quit != 0 && box_up() && headless_pending_events() == 0) headless_script(now, HEADLESS_KEY, 13);
     const VisitStep& step = v->steps[v->next];
-    if (step.ready == nullptr || headless_pending_events() != 0 || now - v->acted_at < 200 || !step.ready()) return;
+    if (step.ready == nullptr || headless_pending_events() != 0 || now - v->acted_at < 200 || !step.ready())
+        return;
     v->acted_at = now;
     if (step.keys == nullptr) {
         screens_shot_frame(v->shot);
@@ -99,7 +124,8 @@ void visitor_records() {
         const char* name;
         int32_t condition;
         int32_t mortgage;
-    } ships[] = {{1, "Nordlicht", 9650, 50000}, {4, "Elbe", 7420, 0}, {6, "Jade", 5100, 0}, {3, "Weser", 9900, 2000}};
+    } ships[] = {
+        {1, "Nordlicht", 9650, 50000}, {4, "Elbe", 7420, 0}, {6, "Jade", 5100, 0}, {3, "Weser", 9900, 2000}};
     for (const auto& s : ships) {
         Ship* ship = new_ship();
         ship->ship_type = static_cast<int8_t>(s.model);
@@ -162,15 +188,14 @@ void screen_broker_data_sheet(ScreenShot* shot) {
 }
 
 void screen_broker_contract(ScreenShot* shot) {
-    static const VisitStep steps[] = {
-        {panel, "4"}, {lower_floor, "3"}, {name_field, "Weser II\r"}, {extra_field, "20"},
-        {always, nullptr}, {nullptr, nullptr}};
+    static const VisitStep steps[] = {{panel, "4"},        {lower_floor, "3"}, {name_field, "Weser II\r"},
+                                      {extra_field, "20"}, {always, nullptr},  {nullptr, nullptr}};
     visit(shot, steps, false);
 }
 
 void screen_broker_refusal(ScreenShot* shot) {
-    static const VisitStep steps[] = {{panel, "5"},       {floor5, "1"},   {name_field, "Queen\r"},
-                                      {extra_field, "70\r"}, {sheet, "\r"},   {box_up, nullptr},
+    static const VisitStep steps[] = {{panel, "5"},          {floor5, "1"}, {name_field, "Queen\r"},
+                                      {extra_field, "70\r"}, {sheet, "\r"}, {box_up, nullptr},
                                       {nullptr, nullptr}};
     visit(shot, steps, false);
 }
