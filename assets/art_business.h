@@ -10,6 +10,7 @@
 #include "business/office.h"
 #include "business/ranking.h"
 #include "business/harbour_layout.h"
+#include "business/broker.h"
 
 // A run of palette colours from dark (step 0) to light.
 struct BizRamp {
@@ -53,9 +54,8 @@ struct BizRect {
     int32_t w;
     int32_t h;
 };
-// Ship model m (1..7) is picture 26 + m, of which the top-left cut-out is shown.
-constexpr BizRect BIZ_MODEL_CUTOUT[7] = {{0, 0, 234, 52}, {0, 0, 193, 37}, {0, 0, 164, 37}, {0, 0, 195, 36},
-                                         {0, 0, 163, 36}, {0, 0, 190, 33}, {0, 0, 160, 33}};
+// Ship model m (1..7) is picture 26 + m, of which the top-left cut-out g_ship_model_cutouts[m] (in
+// business/broker.h, the table the broker's screens copy by) is shown.
 // The shipyard part of picture 26.
 constexpr BizRect BIZ_REPAIR_CUTOUT = {0, 0, REPAIR_CUTOUT_W, REPAIR_CUTOUT_H};
 // The crown of picture 34, on key-coloured ground.

@@ -763,7 +763,7 @@ void paint_biz_shipyard(PictureImage* image) {
 
 void paint_biz_ship_model(int32_t model, PictureImage* image) {
     paint_clear(image, 0);
-    const BizRect& cut = BIZ_MODEL_CUTOUT[model - 1];
+    const ShipModelCutout& cut = g_ship_model_cutouts[model];
     ShipLook s = model_look(model);
     paint_ship_photo(image, s, cut.w, cut.h);
 }

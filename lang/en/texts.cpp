@@ -12,6 +12,7 @@ constexpr TextEntry kTexts[] = {
 #include "lang/en/office.inc"
 #include "lang/en/harbour.inc"
 #include "lang/en/port_info.inc"
+#include "lang/en/broker.inc"
 #include "lang/en/voyage.inc"
 };
 static_assert(text_table_complete(kTexts), "the English table must list every text in order");

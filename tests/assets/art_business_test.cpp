@@ -84,7 +84,8 @@ TEST_F(ArtBusinessTest, CutOutsFillExactlyTheirCorner) {
         BizRect cut;
     };
     std::vector<Case> cases = {{26, BIZ_REPAIR_CUTOUT}};
-    for (int32_t m = 1; m <= 7; ++m) cases.push_back({26 + m, BIZ_MODEL_CUTOUT[m - 1]});
+    for (int32_t m = 1; m <= 7; ++m)
+        cases.push_back({26 + m, BizRect{0, 0, g_ship_model_cutouts[m].w, g_ship_model_cutouts[m].h}});
     for (const Case& c : cases) {
         SCOPED_TRACE("picture " + std::to_string(c.picture));
         int32_t fill = pixel(c.picture, 319, 199);

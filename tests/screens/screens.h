@@ -82,3 +82,17 @@ void screen_charter_market_express(ScreenShot* shot);
 void screen_bunker(ScreenShot* shot);
 void screen_lay_up(ScreenShot* shot);
 void screen_repair(ScreenShot* shot);
+// The ship broker's building (business_broker_screens.cpp).
+void screen_broker_lift_hall(ScreenShot* shot);
+void screen_broker_lift_open(ScreenShot* shot);
+void screen_broker_lift_panel(ScreenShot* shot);
+void screen_broker_floor_5(ScreenShot* shot);
+void screen_broker_floor_4(ScreenShot* shot);
+void screen_broker_floor_3(ScreenShot* shot);
+void screen_broker_data_sheet(ScreenShot* shot);
+void screen_broker_contract(ScreenShot* shot);
+void screen_broker_refusal(ScreenShot* shot);
+void screen_broker_notice(ScreenShot* shot);
+void screen_broker_sellers(ScreenShot* shot);
+void screen_broker_offer(ScreenShot* shot);
+void screen_broker_offer_refused(ScreenShot* shot);
