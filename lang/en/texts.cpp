@@ -10,6 +10,7 @@ constexpr TextEntry kTexts[] = {
 #include "lang/en/game_core.inc"
 #include "lang/en/business.inc"
 #include "lang/en/voyage.inc"
+#include "lang/en/voyage_harbour.inc"
 };
 static_assert(text_table_complete(kTexts), "the English table must list every text in order");
 
