@@ -14,5 +14,12 @@ const ScreenEntry g_screens[] = {
     {"intro", screen_intro},
     {"main_screen", screen_main_screen},
     {"letter_over_map", screen_letter_over_map},
+    {"harbour_arrival", screen_harbour_arrival},
+    {"harbour_departure", screen_harbour_departure},
+    {"harbour_damage", screen_harbour_damage},
+    {"voyage_panel", screen_voyage_panel},
+    {"sinking_sailing_in", screen_sinking_sailing_in},
+    {"sinking_descent", screen_sinking_descent},
+    {"sinking_under_water", screen_sinking_under_water},
     {nullptr, nullptr},
 };

@@ -47,3 +47,12 @@ void screen_elimination(ScreenShot* shot);
 void screen_setup_form(ScreenShot* shot);
 void screen_home_port_globe(ScreenShot* shot);
 void screen_ship_locator(ScreenShot* shot);
+
+// The harbour passage and the sinking (voyage_harbour_screens.cpp).
+void screen_harbour_arrival(ScreenShot* shot);
+void screen_harbour_departure(ScreenShot* shot);
+void screen_harbour_damage(ScreenShot* shot);
+void screen_voyage_panel(ScreenShot* shot);
+void screen_sinking_sailing_in(ScreenShot* shot);
+void screen_sinking_descent(ScreenShot* shot);
+void screen_sinking_under_water(ScreenShot* shot);

@@ -354,3 +354,96 @@ TEST_F(HarbourDeparture, QuitStillStoresTheSpeedShown) {
 }
 
 }  // namespace
+
+// ---- the voyage panel --------------------------------------------------------------------------
+
+namespace {
+
+struct SpeedCase {
+    const char* what;
+    int32_t model;
+    int32_t value;
+    int32_t want_speed;
+    int32_t want_use;
+};
+
+class VoyageSpeed : public testing::TestWithParam<SpeedCase> {};
+
+TEST_P(VoyageSpeed, RunsFromTopSpeedToAQuarterWithTheCubeOfTheSpeed) {
+    const SpeedCase& c = GetParam();
+    const ShipType& t = g_ship_type_table[c.model];
+    int32_t v = voyage_speed(t.vmax_kn, c.value);
+    EXPECT_EQ(v, c.want_speed);
+    EXPECT_EQ(voyage_fuel_use(voyage_full_fuel(t), v, t.vmax_kn), c.want_use);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Models, VoyageSpeed,
+    testing::Values(SpeedCase{"model 1 at the top uses the full 134 t", 1, 0, 23, 134},
+                    SpeedCase{"model 1 at the bottom: 5 kn and 133 x 125 / 12167 + 1", 1, 65535, 5, 2},
+                    SpeedCase{"vmax 20 at the bottom: a quarter and (full - 1) / 64 + 1", 2, 65535, 5, 2},
+                    SpeedCase{"model 4 half way", 4, 32768, 10, 14},
+                    SpeedCase{"model 6 at the bottom", 6, 65535, 3, 1}),
+    CaseName());
+
+TEST(VoyageFuel, FullUseDividesTheHorsepowerFirst) {
+    EXPECT_EQ(voyage_full_fuel(g_ship_type_table[1]), 134);  // 140 x 40 x 24 / 1000
+    EXPECT_EQ(voyage_full_fuel(g_ship_type_table[3]), 47);   // 140 x 14 x 24 / 1000
+    EXPECT_EQ(voyage_full_fuel(g_ship_type_table[7]), 43);   // 200 x 9 x 24 / 1000
+    EXPECT_EQ(voyage_days(4000, 23), 7);
+    EXPECT_EQ(voyage_days(4000, 5), 33);
+    EXPECT_EQ(voyage_days(0, 5), 0);
+}
+
+using VoyagePanel = VoyageTest;
+
+int32_t read_pixel(int32_t x, int32_t y) {
+    return g_screen_buffer[y * SCREEN_WIDTH + x];
+}
+
+TEST_F(VoyagePanel, KeysMoveTheSliderAndTheScaleStandsBehindIt) {
+    ship_->ship_type = 2;
+    type_keys({40, 40, 40, 40, 40, ENTER});
+    voyage_panel(0, owner_, ship_);
+    EXPECT_EQ(g_speed_slider_info.vpot, 5 * 2048);
+    EXPECT_EQ(ship_->speed, 17);
+    EXPECT_EQ(ship_->fuel_per_day, 41);
+    EXPECT_EQ(g_speed_slider.next, nullptr);
+    EXPECT_EQ(read_pixel(245, 150), 2);
+    EXPECT_EQ(read_pixel(305, 125), 3) << "a short tick";
+    EXPECT_EQ(read_pixel(306, 125), 1);
+    EXPECT_EQ(read_pixel(310, 145), 3) << "a long tick";
+    EXPECT_EQ(read_pixel(260, 150), 1) << "the slider's frame";
+    EXPECT_EQ(read_pixel(280, 150), 0);
+    EXPECT_EQ(read_pixel(280, 131), 3) << "its knob, 10 rows down";
+}
+
+struct KeyCase {
+    const char* what;
+    std::vector<uint32_t> keys;
+    int32_t want_value;
+};
+
+class VoyagePanelKeys : public VoyageTest, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(VoyagePanelKeys, StepByTheKnobSizeWithinTheSlider) {
+    std::vector<uint32_t> keys = GetParam().keys;
+    keys.push_back(ENTER);
+    type_keys(keys);
+    voyage_panel(0, owner_, ship_);
+    EXPECT_EQ(g_speed_slider_info.vpot, GetParam().want_value);
+    const ShipType& t = g_ship_type_table[5];
+    EXPECT_EQ(ship_->speed, voyage_speed(t.vmax_kn, GetParam().want_value));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, VoyagePanelKeys,
+                         testing::Values(KeyCase{"ok at once keeps top speed", {}, 0},
+                                         KeyCase{"up never passes the top", {38, 38}, 0},
+                                         KeyCase{"the typed bracket steps down like the arrow", {'('}, 2048},
+                                         KeyCase{"the quote goes to the bottom", {'"'}, 65535},
+                                         KeyCase{"down from the bottom stays there", {'"', 40}, 65535},
+                                         KeyCase{"up from the bottom", {'"', 38}, 65535 - 2048},
+                                         KeyCase{"the exclamation mark back to the top", {'"', '!'}, 0}),
+                         CaseName());
+
+}  // namespace
