@@ -194,6 +194,38 @@ TEST_F(HarbourArrival, QuitEndsTheScreenWithoutBookingOrManoeuvre) {
     EXPECT_EQ(ship_->discharging_days, 2);
 }
 
+struct ClickCase {
+    const char* what;
+    int32_t x, y;
+    int32_t want_cash;
+    int32_t want_status;
+};
+
+class PassageButtons : public VoyageTest, public testing::WithParamInterface<ClickCase> {};
+
+TEST_P(PassageButtons, StandWhereTheScreenDrawsThem) {
+    const ClickCase& c = GetParam();
+    g_sim_mode = 1;
+    ship_->port = POINT_HOPE;
+    uint16_t seed = find_seed([] {
+        random_range(1, 3);
+        return random_range(0, 100) >= 10;  // by hand without damage
+    });
+    ASSERT_NE(seed, 0);
+    RandomState{seed, 0, 0}.restore();
+    answer_with_enter(false);
+    headless_script_click(5000, c.x, c.y);
+    port_arrival(0, owner_, ship_);
+    EXPECT_EQ(owner_->cash, c.want_cash);
+    EXPECT_EQ(owner_->status, c.want_status);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, PassageButtons,
+                         testing::Values(ClickCase{"steer by hand at the top left corner", 171, 161, 1000, 6},
+                                         ClickCase{"steer by hand at the bottom right", 308, 173, 1000, 6},
+                                         ClickCase{"the tug below it", 240, 192, 990, 5}),
+                         CaseName());
+
 // ---- the dice of pure economy ------------------------------------------------------------------
 
 struct DiceCase {
@@ -416,6 +448,19 @@ TEST_F(VoyagePanel, KeysMoveTheSliderAndTheScaleStandsBehindIt) {
     EXPECT_EQ(read_pixel(260, 150), 1) << "the slider's frame";
     EXPECT_EQ(read_pixel(280, 150), 0);
     EXPECT_EQ(read_pixel(280, 131), 3) << "its knob, 10 rows down";
+}
+
+TEST_F(VoyagePanel, DraggingTheKnobSetsTheSpeed) {
+    answer_with_enter(false);
+    // the knob's top row is 121 at value 0; dragged 34 rows down its 66-row span
+    headless_script(1000, HEADLESS_LEFT_DOWN, 280, 121);
+    headless_script(1300, HEADLESS_MOVE, 280, 155);
+    headless_script(1600, HEADLESS_LEFT_UP);
+    headless_script(2000, HEADLESS_KEY, ENTER);
+    voyage_panel(0, owner_, ship_);
+    int32_t value = 34 * 65535 / 66;
+    EXPECT_EQ(g_speed_slider_info.vpot, value);
+    EXPECT_EQ(ship_->speed, voyage_speed(g_ship_type_table[5].vmax_kn, value));
 }
 
 struct KeyCase {

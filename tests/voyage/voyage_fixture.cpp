@@ -64,6 +64,7 @@ void VoyageTest::on_sleep(void* context) {
     }
     if (g_key_slot.load() != 0) return;
     if (p->typed_once && now - p->last_at < KEY_SPACING_MS) return;
+    if (p->keys.empty() && !p->enter_after) return;
     uint32_t key = 13;
     if (!p->keys.empty()) {
         key = p->keys.front();

@@ -30,6 +30,8 @@ class VoyageTest : public testing::Test {
     void TearDown() override;
 
     void type_keys(const std::vector<uint32_t>& keys);
+    // Off: the player types only the queued keys (for tests that script the mouse).
+    void answer_with_enter(bool on) { player_.enter_after = on; }
     int32_t keys_typed() const { return player_.typed; }
 
     Shipowner* owner_ = nullptr;
@@ -42,6 +44,7 @@ class VoyageTest : public testing::Test {
         bool typed_once = false;
         int32_t typed = 0;
         bool hung = false;
+        bool enter_after = true;
     };
     static void on_sleep(void* context);
     Player player_;
