@@ -2,7 +2,7 @@
 // sprites drawn over it: the seven ship models upright and tilted, the wave band in four phases, a
 // shark in three frames and rising bubbles, all on colour 32 (transparent) but the wave strips.
 // Index 0 is avoided: the blue backdrop is on during the scene.
-#include "assets/art_voyage_sinking.h"
+#include "voyage/sinking.h"
 
 #include <algorithm>
 #include <memory>
@@ -142,13 +142,13 @@ void paint_background(PictureImage* p) {
 void paint_ships(PictureImage* sheet) {
     auto scratch = std::make_unique<PictureImage>();
     for (int32_t m = 0; m < 7; ++m) {
-        const SinkRect& up = SINK_SHIP_SPRITES[m];
-        int32_t lift = SINK_SHIP_LIFT[m];
+        const SinkRect& up = g_sink_ship_sprites[m];
+        int32_t lift = g_sink_ship_lift[m];
         voyage_ship_side(sheet, up.x, up.y, up.w, up.h, lift, m + 1, ship_colours(m + 1));
         // tilted: the same ship trimmed by the bow, its stern rising out of the water
         paint_clear(scratch.get(), KEY);
         voyage_ship_side(scratch.get(), 0, 0, up.w, up.h, lift, m + 1, ship_colours(m + 1));
-        const SinkRect& t = SINK_SHIP_SPRITES[m + 7];
+        const SinkRect& t = g_sink_ship_sprites[m + 7];
         int32_t extra = t.h - up.h;
         for (int32_t ty = 0; ty < t.h; ++ty)
             for (int32_t tx = 0; tx < t.w; ++tx) {
@@ -171,7 +171,7 @@ int32_t wave_crest(int32_t x, int32_t phase) {
 
 void paint_waves(PictureImage* sheet) {
     for (int32_t k = 0; k < 4; ++k) {
-        int32_t y0 = SINK_WAVE_ROWS[k];
+        int32_t y0 = g_sink_wave_rows[2 * k];  // each strip serves two wave phases
         for (int32_t x = 0; x < SINK_WAVE_W; ++x) {
             int32_t crest = wave_crest(x, k);
             for (int32_t r = 0; r < SINK_WAVE_H; ++r) {
@@ -222,7 +222,7 @@ void paint_shark(PictureImage* s, int32_t x, int32_t y, int32_t frame) {
 }
 
 void paint_bubbles(PictureImage* s) {
-    for (const SinkRect& b : SINK_BUBBLES) {
+    for (const SinkRect& b : g_sink_bubble_sprites) {
         int32_t rx = (b.w - 1) / 2, ry = (b.h - 1) / 2;
         if (b.w <= 2) {
             paint_rect(s, b.x, b.y, b.x + 1, b.y + 1, BUBBLE + 1);
@@ -252,6 +252,6 @@ void paint_sinking_pictures(PictureImage* sheet, PictureImage* background) {
     paint_clear(sheet, KEY);
     paint_ships(sheet);
     paint_waves(sheet);
-    for (int32_t f = 0; f < 3; ++f) paint_shark(sheet, SINK_FIGURE_FRAMES[f].x, SINK_FIGURE_FRAMES[f].y, f);
+    for (int32_t f = 0; f < 3; ++f) paint_shark(sheet, g_sink_figure_frames[f].x, g_sink_figure_frames[f].y, f);
     paint_bubbles(sheet);
 }

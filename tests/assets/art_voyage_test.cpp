@@ -12,7 +12,7 @@
 
 #include "assets/art.h"
 #include "assets/art_voyage_chart_sheet.h"
-#include "assets/art_voyage_sinking.h"
+#include "voyage/sinking.h"
 #include "assets/picture_writer.h"
 
 namespace {
@@ -136,24 +136,24 @@ TEST_F(ArtVoyageTest, ChartSpritesLieWholeOnTheKeyAtTheirPlaces) {
 }
 
 TEST_F(ArtVoyageTest, SinkingSpritesFitTheirRectanglesAndSitOnTheWaterLine) {
-    std::vector<SinkRect> sprites(std::begin(SINK_SHIP_SPRITES), std::end(SINK_SHIP_SPRITES));
-    sprites.insert(sprites.end(), std::begin(SINK_FIGURE_FRAMES), std::end(SINK_FIGURE_FRAMES));
-    sprites.insert(sprites.end(), std::begin(SINK_BUBBLES), std::end(SINK_BUBBLES));
+    std::vector<SinkRect> sprites(std::begin(g_sink_ship_sprites), std::end(g_sink_ship_sprites));
+    sprites.insert(sprites.end(), std::begin(g_sink_figure_frames), std::end(g_sink_figure_frames));
+    sprites.insert(sprites.end(), std::begin(g_sink_bubble_sprites), std::end(g_sink_bubble_sprites));
     for (const SinkRect& r : sprites) {
         SCOPED_TRACE("sprite at " + std::to_string(r.x) + "," + std::to_string(r.y));
         EXPECT_TRUE(ring_is(23, r.x, r.y, r.x + r.w - 1, r.y + r.h - 1, 32));
     }
     // an upright ship's keel is the sprite's last row, four rows under the water line
     for (int32_t m = 0; m < 7; ++m) {
-        const SinkRect& r = SINK_SHIP_SPRITES[m];
-        EXPECT_EQ(r.h, SINK_SHIP_LIFT[m] + 4) << m;
+        const SinkRect& r = g_sink_ship_sprites[m];
+        EXPECT_EQ(r.h, g_sink_ship_lift[m] + 4) << m;
         bool keel = false;
         for (int32_t x = r.x; x < r.x + r.w; ++x) keel = keel || pixel(23, x, r.y + r.h - 1) != 32;
         EXPECT_TRUE(keel) << "model " << m + 1;
     }
     // wave strips are copied without a key, and the background is shown whole: no key colour in
     // either; the backdrop is on, so index 0 (shown dark blue) is not used
-    for (int32_t row : SINK_WAVE_ROWS)
+    for (int32_t row : g_sink_wave_rows)
         for (int32_t y = row; y < row + SINK_WAVE_H; ++y)
             for (int32_t x = SINK_WAVE_X; x < SINK_WAVE_X + SINK_WAVE_W; ++x) ASSERT_NE(32, pixel(23, x, y));
     for (int32_t i = 0; i < PICTURE_IMAGE_PIXELS; ++i) {
@@ -165,7 +165,7 @@ TEST_F(ArtVoyageTest, SinkingSpritesFitTheirRectanglesAndSitOnTheWaterLine) {
 
 TEST_F(ArtVoyageTest, WaveStripsTileEveryHundredPixels) {
     // copied side by side at x 0, 100, 200: the last column must run on into the first
-    for (int32_t row : SINK_WAVE_ROWS)
+    for (int32_t row : g_sink_wave_rows)
         for (int32_t y = row; y < row + SINK_WAVE_H; ++y) {
             int32_t first = pixel(23, SINK_WAVE_X, y), last = pixel(23, SINK_WAVE_X + SINK_WAVE_W - 1, y);
             int32_t next = pixel(23, SINK_WAVE_X + 1, y);

@@ -308,9 +308,13 @@ TEST_F(DayStep, UnderWayLoadingAndHeaveToComeBeforeSailing) {
     day_step();
     EXPECT_EQ(ship->loading_days, 1);
     EXPECT_EQ(ship->fuel, 1000) << "no fuel burnt while loading";
-    day_step();  // the departure
+    day_step();  // the departure: the reader takes the tug and the voyage panel's top speed
     EXPECT_EQ(ship->loading_days, 0);
     EXPECT_EQ(ship->heaving_days, 1);
+    EXPECT_EQ(ship->speed, 15);
+    EXPECT_EQ(ship->fuel_per_day, 67);
+    ship->speed = 10;
+    ship->fuel_per_day = 30;
     day_step();
     EXPECT_EQ(ship->heaving_days, 0);
     EXPECT_EQ(ship->fuel, 970) << "hove to burns fuel";

@@ -59,5 +59,12 @@ const ScreenEntry g_screens[] = {
     {"broker_sellers", screen_broker_sellers},
     {"broker_offer", screen_broker_offer},
     {"broker_offer_refused", screen_broker_offer_refused},
+    {"harbour_arrival", screen_harbour_arrival},
+    {"harbour_departure", screen_harbour_departure},
+    {"harbour_damage", screen_harbour_damage},
+    {"voyage_panel", screen_voyage_panel},
+    {"sinking_sailing_in", screen_sinking_sailing_in},
+    {"sinking_descent", screen_sinking_descent},
+    {"sinking_under_water", screen_sinking_under_water},
     {nullptr, nullptr},
 };

@@ -96,3 +96,11 @@ void screen_broker_notice(ScreenShot* shot);
 void screen_broker_sellers(ScreenShot* shot);
 void screen_broker_offer(ScreenShot* shot);
 void screen_broker_offer_refused(ScreenShot* shot);
+// The harbour passage and the sinking (voyage_harbour_screens.cpp).
+void screen_harbour_arrival(ScreenShot* shot);
+void screen_harbour_departure(ScreenShot* shot);
+void screen_harbour_damage(ScreenShot* shot);
+void screen_voyage_panel(ScreenShot* shot);
+void screen_sinking_sailing_in(ScreenShot* shot);
+void screen_sinking_descent(ScreenShot* shot);
+void screen_sinking_under_water(ScreenShot* shot);
