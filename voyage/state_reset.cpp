@@ -1,4 +1,12 @@
 #include "voyage/state_reset.h"
 
-// The voyages keep nothing between calls yet.
-void voyage_state_reset() {}
+#include "voyage/hourglass.h"
+#include "voyage/relief.h"
+#include "voyage/sim_state.h"
+
+void voyage_state_reset() {
+    sim_state_reset();
+    hourglass_state_reset();
+    for (ReliefOffset& o : g_relief_offsets) o = {};
+    g_relief_edge_id = 1;
+}
