@@ -231,6 +231,35 @@ TEST(Charts, TargetBoxesAndStartsLieInOpenWater) {
     }
 }
 
+// Every target of a harbour lies in the water the entrance opens into.
+TEST(Charts, EveryBerthCanBeReachedFromTheEntrance) {
+    for (int32_t row = 0; row < HARBOUR_MAP_COUNT; ++row) {
+        const HarbourMap& m = g_harbour_maps[row];
+        ParsedChart c = parse(m.coast);
+        std::vector<char> water(320 * 200, 0), seen(320 * 200, 0);
+        for (int32_t y = 0; y < 200; ++y)
+            for (int32_t x = 0; x < 320; ++x) water[static_cast<size_t>(y * 320 + x)] = on_land(c, x + 0.5, y + 0.5) ? 0 : 1;
+        std::vector<int32_t> queue{m.start_y[0] * 320 + 1};
+        seen[static_cast<size_t>(queue[0])] = 1;
+        for (size_t k = 0; k < queue.size(); ++k) {
+            int32_t x = queue[k] % 320, y = queue[k] / 320;
+            const int32_t next[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+            for (const auto& n : next) {
+                int32_t nx = x + n[0], ny = y + n[1];
+                if (nx < 0 || ny < 0 || nx >= 320 || ny >= 200) continue;
+                size_t at = static_cast<size_t>(ny * 320 + nx);
+                if (seen[at] || !water[at]) continue;
+                seen[at] = 1;
+                queue.push_back(ny * 320 + nx);
+            }
+        }
+        for (int32_t i = 1; i < 4; ++i) {
+            int32_t x = (m.min_x[i] + m.max_x[i]) / 2, y = (m.min_y[i] + m.max_y[i]) / 2;
+            EXPECT_TRUE(seen[static_cast<size_t>(y * 320 + x)]) << "harbour of port " << row + 1 << ", berth " << i;
+        }
+    }
+}
+
 TEST(Charts, EveryBerthHoldsTheLargestShipAtItsHeading) {
     for (int32_t row = 0; row < HARBOUR_MAP_COUNT; ++row)
         for (int32_t i = 1; i < 4; ++i) {
