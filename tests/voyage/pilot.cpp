@@ -174,7 +174,7 @@ Hull hull_of(int32_t model) {
     const int32_t* o = ship_outline_for(model);
     double len = o[2 + 2 * 2];  // the bow point's x
     double pivot = o[1];
-    return {len / 2 - pivot, std::max(len - pivot, pivot) + 10};
+    return {len / 2 - pivot, std::max(len - pivot, pivot) + 6};
 }
 
 // A point some way from a berth along its line, behind the stern (side -1) or ahead of the bow
@@ -245,6 +245,7 @@ struct Helm {
     int32_t handling = 0;
     int32_t model = 0;
     bool spinning = false;
+    bool turning = false;  // turning on the spot on the way, before sailing on
     int32_t spin_phase = 1;
     bool done = false;
 };
@@ -368,26 +369,30 @@ void steer(Helm* h) {
     // the heading to steer: towards the point, the bow away from it going astern
     double want = leg.astern ? heading_to(leg.to, pos) : heading_to(pos, leg.to);
     double e = wrap180(want - heading);
-    if (leg.astern && std::fabs(e) > 60 && d > 8 && d < 60) {
+    if (leg.astern && (std::fabs(e) > 60 || (h->turning && std::fabs(e) > 10)) && d > 8 && d < 60) {
         // too close to come round going astern: stop and turn the stern towards the point first
-        if (std::abs(s) > 40) {
+        if (!h->turning && std::abs(s) > 40) {
             set_rudder(0);
             set_telegraph(s > 0 ? -40 : 40);
             return;
         }
+        if (!h->turning) h->spin_phase = 1;
+        h->turning = true;
         spin(h, want, 0);
         return;
     }
-    if (!leg.astern && std::fabs(e) > 45 && d > 8) {
-        if (s > 40) {
+    if (!leg.astern && (std::fabs(e) > 45 || (h->turning && std::fabs(e) > 8)) && d > 8) {
+        if (!h->turning && s > 40) {
             set_rudder(0);
             set_telegraph(-40);
             return;
         }
-        h->spin_phase = s > 0 ? -1 : 1;
+        if (!h->turning) h->spin_phase = 1;
+        h->turning = true;
         spin(h, want, 0);
         return;
     }
+    h->turning = false;
     double cruise = leg.astern ? 100 : (d > 60 ? 300 : 160);
     if (std::fabs(e) > 15) cruise = std::min(cruise, 120.0);
     double stop_speed = std::sqrt(1024 * a * std::max(d - 2, 0.0));
@@ -487,10 +492,14 @@ std::vector<PilotLeg> pilot_plan(int32_t mode, int32_t model, int32_t row, int32
     };
     if (start > 0) {
         double hd = m.heading[start];
-        if (clear_length(c, from, hd, 1) >= 70) {
-            // out ahead along the berth's line
-            from = along(from, hd, 60);
-            legs.push_back({from, false, false, -1});
+        double ahead_room = 0;
+        PilotPoint exit = berth_side(c, from, hd, hull.spin, 1, &ahead_room);
+        double behind_room = 0;
+        berth_side(c, from, hd, hull.spin, -1, &behind_room);
+        if (clear_length(c, from, hd, 1) >= 50 && ahead_room >= std::min(hull.spin, behind_room)) {
+            // out ahead along the berth's line, to where there is room to turn
+            from = exit;
+            legs.push_back({from, false, true, -1});
         } else {
             // out astern, then on astern to where there is room to turn
             double room = 0;
@@ -516,7 +525,8 @@ std::vector<PilotLeg> pilot_plan(int32_t mode, int32_t model, int32_t row, int32
     double hd = m.heading[target];
     PilotPoint berth = berth_point(target);
     double behind = clear_length(c, berth, hd, -1);
-    if (behind >= 60) {
+    // stern first works out better but where the water behind the berth is open a long way
+    if (behind >= 158) {
         // bow first along the berth's line
         PilotPoint far = along(berth, hd, -std::min(behind - 4, 110.0));
         PilotPoint near = along(berth, hd, -30);
