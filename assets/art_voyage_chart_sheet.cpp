@@ -1,7 +1,8 @@
 // Picture 13: the manoeuvring sprite sheet. Harbour objects seen from above (they stand on the
 // charts' quays, colour 56, and on the sea, interface colour 1) and the hourglass that shows the
 // tick limit. Everything outside the objects is colour 32, the transparent key.
-#include "assets/art_voyage_chart_sheet.h"
+#include "voyage/chart_sprites.h"
+#include "voyage/hourglass_glass.h"
 
 #include <algorithm>
 #include <memory>
@@ -337,7 +338,7 @@ void buoy(PictureImage* image, Box b, int32_t first) {
     paint_pixel(image, b.cx(), b.cy(), WHITE + 15);
 }
 
-void paint_object(PictureImage* image, const ChartSprite& s, int32_t row) {
+void paint_object(PictureImage* image, const SpriteRect& s, int32_t row) {
     Box b{s.x0, s.y0, s.x1, s.y1};
     uint32_t seed = 977u * static_cast<uint32_t>(row) + 5u;
     switch (s.kind) {
@@ -643,7 +644,7 @@ void paint_hourglass(PictureImage* image, int32_t ox, int32_t oy) {
     // interior rows: upper bulb from the table, lower cone mirrored about the neck, lower bulb
     int32_t x0s[48], x1s[48];
     for (int32_t y = 0; y < 48; ++y) x0s[y] = x1s[y] = -1;
-    for (const HourglassRow& r : HOURGLASS_TOP_ROWS) {
+    for (const HourglassRow& r : g_hourglass_top_rows) {
         x0s[r.y] = r.x0;
         x1s[r.y] = r.x1;
         int32_t mirror = 31 - r.y;  // 15 <-> 16, 4 <-> 27
@@ -703,10 +704,10 @@ void paint_chart_sheet(PictureImage* image) {
     // never reach into a neighbour's rectangle
     auto scratch = std::make_unique<PictureImage>();
     for (int32_t row = 1; row < CHART_SPRITE_COUNT; ++row) {
-        const ChartSprite& s = CHART_SPRITES[row];
+        const SpriteRect& s = g_chart_sprite_rects[row];
         paint_clear(scratch.get(), KEY);
         paint_object(scratch.get(), s, row);
         voyage_copy(image, s.x0, s.y0, scratch.get(), s.x0, s.y0, s.x1 - s.x0 + 1, s.y1 - s.y0 + 1);
     }
-    paint_hourglass(image, CHART_SPRITES[0].x0, CHART_SPRITES[0].y0);
+    paint_hourglass(image, g_chart_sprite_rects[0].x0, g_chart_sprite_rects[0].y0);
 }

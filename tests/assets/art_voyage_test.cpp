@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "assets/art.h"
-#include "assets/art_voyage_chart_sheet.h"
+#include "voyage/chart_sprites.h"
+#include "voyage/hourglass_glass.h"
 #include "voyage/sinking.h"
 #include "assets/picture_writer.h"
 
@@ -86,12 +87,12 @@ TEST_F(ArtVoyageTest, RadarScopeHoldsOnlyGroundAndMarkColours) {
 }
 
 TEST_F(ArtVoyageTest, HourglassGlassIsEmptyGlassColourAndAvoidsTheIceRamp) {
-    const ChartSprite& h = CHART_SPRITES[0];
+    const SpriteRect& h = g_chart_sprite_rects[0];
     ASSERT_EQ(271, h.x0);
     ASSERT_EQ(152, h.y0);
     ASSERT_EQ(295, h.x1);
     ASSERT_EQ(199, h.y1);
-    for (const HourglassRow& r : HOURGLASS_TOP_ROWS)
+    for (const HourglassRow& r : g_hourglass_top_rows)
         for (int32_t x = r.x0; x <= r.x1; ++x)
             EXPECT_EQ(7, pixel(13, h.x0 + x, h.y0 + r.y)) << x << "," << r.y;
     for (int32_t y = HOURGLASS_BOTTOM_FIRST_Y; y <= HOURGLASS_BOTTOM_LAST_Y; ++y)
@@ -113,18 +114,18 @@ TEST_F(ArtVoyageTest, ChartSpritesLieWholeOnTheKeyAtTheirPlaces) {
         int32_t row, x0, y0, x1, y1;
     } fixed[] = {{1, 2, 2, 51, 22}, {21, 102, 54, 122, 67}, {72, 183, 89, 191, 102}};
     for (const Fixed& f : fixed) {
-        const ChartSprite& s = CHART_SPRITES[f.row];
+        const SpriteRect& s = g_chart_sprite_rects[f.row];
         EXPECT_EQ(f.x0, s.x0) << f.row;
         EXPECT_EQ(f.y0, s.y0) << f.row;
         EXPECT_EQ(f.x1, s.x1) << f.row;
         EXPECT_EQ(f.y1, s.y1) << f.row;
     }
     for (int32_t i = 0; i < CHART_SPRITE_COUNT; ++i) {
-        const ChartSprite& a = CHART_SPRITES[i];
+        const SpriteRect& a = g_chart_sprite_rects[i];
         SCOPED_TRACE("row " + std::to_string(i));
         ASSERT_TRUE(a.x0 >= 0 && a.y0 >= 0 && a.x1 < 320 && a.y1 < 200 && a.x0 <= a.x1 && a.y0 <= a.y1);
         for (int32_t j = i + 1; j < CHART_SPRITE_COUNT; ++j) {
-            const ChartSprite& b = CHART_SPRITES[j];
+            const SpriteRect& b = g_chart_sprite_rects[j];
             EXPECT_TRUE(a.x1 < b.x0 || b.x1 < a.x0 || a.y1 < b.y0 || b.y1 < a.y0) << "overlaps row " << j;
         }
         EXPECT_TRUE(ring_is(13, a.x0, a.y0, a.x1, a.y1, 32)) << "the sprite is cut by its rectangle";

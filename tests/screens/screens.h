@@ -104,3 +104,15 @@ void screen_voyage_panel(ScreenShot* shot);
 void screen_sinking_sailing_in(ScreenShot* shot);
 void screen_sinking_descent(ScreenShot* shot);
 void screen_sinking_under_water(ScreenShot* shot);
+// The manoeuvring simulation (voyage_screens.cpp).
+void screen_chart_london(ScreenShot* shot);
+void screen_chart_hamburg(ScreenShot* shot);
+void screen_chart_hong_kong(ScreenShot* shot);
+void screen_chart_pearl_harbor(ScreenShot* shot);
+void screen_chart_ice(ScreenShot* shot);
+void screen_chart_reef(ScreenShot* shot);
+void screen_chart_shoals(ScreenShot* shot);
+void screen_control_panel(ScreenShot* shot);
+void screen_hourglass_limit(ScreenShot* shot);
+void screen_episode_out_of_time(ScreenShot* shot);
+void screen_rescue(ScreenShot* shot);

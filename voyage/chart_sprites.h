@@ -1,7 +1,7 @@
-// Layout of the manoeuvring sprite sheet (picture 13): the hourglass and the harbour objects that
-// the charts place, one rectangle per sprite row. The chart drawing copies the rectangles from the
-// sheet with colour 32 transparent; the painter fills each rectangle with its kind of object, so the
-// table and the picture come from this one list.
+// The manoeuvring sprite sheet (picture 13): one rectangle per sprite row, row 0 the hourglass and
+// rows 1..80 the harbour objects that the charts place. The chart drawing copies the rectangles
+// from the sheet with colour 32 transparent; the sheet's painter fills each rectangle with its kind
+// of object, so the drawing and the picture read this one table.
 #pragma once
 
 #include <cstdint>
@@ -73,7 +73,7 @@ enum ChartSpriteKind : int32_t {
     CHART_WINDMILL,
 };
 
-struct ChartSprite {
+struct SpriteRect {
     int32_t x0, y0, x1, y1;  // inclusive corners in the sheet
     ChartSpriteKind kind;
 };
@@ -81,7 +81,7 @@ struct ChartSprite {
 constexpr int32_t CHART_SPRITE_COUNT = 81;
 
 // Row 0 is the hourglass; rows 1..80 the harbour objects.
-inline constexpr ChartSprite CHART_SPRITES[CHART_SPRITE_COUNT] = {
+inline constexpr SpriteRect g_chart_sprite_rects[CHART_SPRITE_COUNT] = {
     {271, 152, 295, 199, CHART_HOURGLASS},  // 0
     {2, 2, 51, 22, CHART_SHED_H},           // 1
     {256, 2, 295, 17, CHART_SHED_H},        // 2
@@ -164,19 +164,3 @@ inline constexpr ChartSprite CHART_SPRITES[CHART_SPRITE_COUNT] = {
     {117, 76, 132, 85, CHART_TIMBER},       // 79
     {40, 80, 50, 90, CHART_WINDMILL},       // 80
 };
-
-// The hourglass in its 25 x 48 cell: the glass interior rows (x0, x1 at y, offsets from the cell's
-// top-left) of the upper bulb, from the neck up, which the game fills with sand grain by grain.
-struct HourglassRow {
-    int32_t x0, x1, y;
-};
-inline constexpr HourglassRow HOURGLASS_TOP_ROWS[12] = {
-    {12, 12, 15}, {11, 13, 14}, {10, 14, 13}, {8, 16, 12}, {7, 17, 11}, {6, 18, 10},
-    {5, 19, 9},   {4, 20, 8},   {3, 21, 7},   {3, 21, 6},  {3, 21, 5},  {3, 21, 4},
-};
-// The lower bulb holds rows 31..39, x 3..21; the stream falls at x 12 from y 16 to 39.
-constexpr int32_t HOURGLASS_BOTTOM_FIRST_Y = 31;
-constexpr int32_t HOURGLASS_BOTTOM_LAST_Y = 39;
-constexpr int32_t HOURGLASS_STREAM_X = 12;
-// Colour of the empty glass inside; the game paints sand in colour 14 and emptied places in it.
-constexpr int32_t HOURGLASS_GLASS_COLOUR = 7;
