@@ -7,11 +7,17 @@ std::atomic<uint32_t> g_mouse_x{0};
 std::atomic<uint32_t> g_mouse_y{0};
 std::atomic<uint32_t> g_mouse_buttons{0};
 std::atomic<uint32_t> g_key_slot{0};
+std::atomic<uint32_t> g_mouse_button_reads{0};
 uint32_t g_cursor_visible = 0;
 uint32_t g_cursor_hidden_for_drawing = 0;
 void (*g_menu_run_hook)() = nullptr;
 
 constexpr auto kRelaxed = std::memory_order_relaxed;
+// The position is stored before the buttons change, and a button change is a release store that
+// the game's button reads take with acquire: a game that sees a press also sees the position the
+// press was made at (or a later one), on any machine. A move alone needs no order.
+constexpr auto kRelease = std::memory_order_release;
+constexpr auto kAcquire = std::memory_order_acquire;
 
 // ---- Window thread ------------------------------------------------------------------------------
 
@@ -23,23 +29,23 @@ int32_t mouse_set_position(uint32_t x, uint32_t y) {
 
 int32_t mouse_left_down(uint32_t x, uint32_t y) {
     mouse_set_position(x, y);
-    g_mouse_buttons.fetch_or(MOUSE_LEFT, kRelaxed);
+    g_mouse_buttons.fetch_or(MOUSE_LEFT, kRelease);
     return 0;
 }
 
 int32_t mouse_right_down(uint32_t x, uint32_t y) {
     mouse_set_position(x, y);
-    g_mouse_buttons.fetch_or(MOUSE_RIGHT, kRelaxed);
+    g_mouse_buttons.fetch_or(MOUSE_RIGHT, kRelease);
     return 0;
 }
 
 int32_t mouse_left_up() {
-    g_mouse_buttons.fetch_and(~MOUSE_LEFT, kRelaxed);
+    g_mouse_buttons.fetch_and(~MOUSE_LEFT, kRelease);
     return 0;
 }
 
 int32_t mouse_right_up() {
-    g_mouse_buttons.fetch_and(~MOUSE_RIGHT, kRelaxed);
+    g_mouse_buttons.fetch_and(~MOUSE_RIGHT, kRelease);
     return 0;
 }
 
@@ -49,6 +55,17 @@ int32_t key_slot_store(uint32_t key) {
     g_key_slot.store(key, kRelaxed);
     return 0;
 }
+
+int32_t key_slot_offer(uint32_t key) {
+    uint32_t empty = 0;
+    return g_key_slot.compare_exchange_strong(empty, key, kRelaxed) ? 1 : 0;
+}
+
+int32_t key_slot_replace(uint32_t old_key, uint32_t key) {
+    return g_key_slot.compare_exchange_strong(old_key, key, kRelaxed) ? 1 : 0;
+}
+
+uint32_t mouse_button_reads() { return g_mouse_button_reads.load(kRelaxed); }
 
 // ---- Game thread: cursor bookkeeping (the platform draws the pointer) ------------------------------
 
@@ -91,8 +108,9 @@ int32_t mouse_get_position(int32_t* x, int32_t* y) {
 
 int32_t mouse_left_pressed() {
     cursor_on();
+    g_mouse_button_reads.fetch_add(1, kRelaxed);
     if (g_mouse_present == 0) return 0;
-    uint32_t bits = g_mouse_buttons.load(kRelaxed) & 0xFFFF;
+    uint32_t bits = g_mouse_buttons.load(kAcquire) & 0xFFFF;
     if ((bits & 3) == MOUSE_RIGHT) {
         if (g_menu_run_hook != nullptr) g_menu_run_hook();
         return 0;
@@ -102,7 +120,9 @@ int32_t mouse_left_pressed() {
 
 uint32_t mouse_get_buttons() {
     cursor_on();
-    return g_mouse_present != 0 ? g_mouse_buttons.load(kRelaxed) : 0;
+    g_mouse_button_reads.fetch_add(1, kRelaxed);
+    if (g_mouse_present == 0) return 0;
+    return g_mouse_buttons.load(kAcquire);
 }
 
 void mouse_set_range(int32_t, int32_t) {}

@@ -22,7 +22,9 @@ std::mutex g_sdl_lock;
 bool g_exiting = false;
 bool g_window_running = false;
 uint32_t g_exit_event = 0;
+uint32_t g_game_end_event = 0;
 std::thread::id g_window_thread;
+std::vector<std::string> g_start_failures;  // under g_sdl_lock
 
 // The voice the audio callback plays, under its own lock (the callback runs on SDL's audio thread).
 std::mutex g_mix_lock;
@@ -51,11 +53,32 @@ bool open_device_locked() {
 
 }  // namespace
 
-void sdl_platform_window_running(uint32_t exit_event_type) {
+void sdl_platform_window_running(uint32_t exit_event_type, uint32_t game_end_event_type) {
     std::lock_guard<std::mutex> hold(g_sdl_lock);
     g_window_running = true;
     g_exit_event = exit_event_type;
+    g_game_end_event = game_end_event_type;
     g_window_thread = std::this_thread::get_id();
+    g_start_failures.clear();
+}
+
+void sdl_platform_game_ended(int32_t status) {
+    std::lock_guard<std::mutex> hold(g_sdl_lock);
+    if (g_exiting || !g_window_running) return;
+    SDL_Event e{};
+    e.type = g_game_end_event;
+    e.user.code = status;
+    SDL_PushEvent(&e);
+}
+
+std::vector<std::string> sdl_platform_start_failures() {
+    std::lock_guard<std::mutex> hold(g_sdl_lock);
+    return g_start_failures;
+}
+
+void platform_report_start_failure(const char* line) {
+    std::lock_guard<std::mutex> hold(g_sdl_lock);
+    g_start_failures.emplace_back(line);
 }
 
 void sdl_audio_init() {

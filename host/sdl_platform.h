@@ -3,10 +3,17 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 // The window thread calls this once SDL video runs: from then on an exit asked for by the game
-// thread is carried out by the window thread (the game thread posts it and waits).
-void sdl_platform_window_running(uint32_t exit_event_type);
+// thread is carried out by the window thread (the game thread posts it and waits), and the end of
+// the game thread is posted as game_end_event_type with the game's status.
+void sdl_platform_window_running(uint32_t exit_event_type, uint32_t game_end_event_type);
+// Game thread, as its last act: tells the window that the game returned with status.
+void sdl_platform_game_ended(int32_t status);
+// The lines the game reported through platform_report_start_failure so far.
+std::vector<std::string> sdl_platform_start_failures();
 // Readies the audio subsystem (window thread, before the game starts). Harmless when there is no
 // sound driver: the voice then never opens and the game runs silent.
 void sdl_audio_init();

@@ -17,15 +17,41 @@ namespace {
 
 constexpr uint32_t kTickMs = 50;
 
-void (*g_game)() = nullptr;
+// While input waits for the game, the window looks again this often.
+constexpr uint32_t kInputWaitMs = 5;
+
+HostGame g_game = nullptr;
 
 void game_thread_entry() {
-    g_game();
+    int32_t status = g_game();
+    sdl_platform_game_ended(status);
 }
 
-HostKey host_key(SDL_Keycode k, uint32_t* letter) {
+// The keypad's 4, 8, 6, 2 and its decimal point are the arrows and Delete while they do not type
+// digits: NumLock off, or on with Shift held (which turns it round). Typing keys give their
+// digit as typed text instead.
+HostKey keypad_key(SDL_Keycode k, uint16_t mod) {
+    bool types = ((mod & KMOD_NUM) != 0) != ((mod & KMOD_SHIFT) != 0);
+    if (types) return HOST_KEY_OTHER;
+    switch (k) {
+        case SDLK_KP_4: return HOST_KEY_LEFT;
+        case SDLK_KP_8: return HOST_KEY_UP;
+        case SDLK_KP_6: return HOST_KEY_RIGHT;
+        case SDLK_KP_2: return HOST_KEY_DOWN;
+        case SDLK_KP_PERIOD: return HOST_KEY_DELETE;
+        default: return HOST_KEY_OTHER;
+    }
+}
+
+HostKey host_key(SDL_Keycode k, uint16_t mod, uint32_t* letter) {
     *letter = 0;
     switch (k) {
+        case SDLK_KP_4:
+        case SDLK_KP_8:
+        case SDLK_KP_6:
+        case SDLK_KP_2:
+        case SDLK_KP_PERIOD:
+            return keypad_key(k, mod);
         case SDLK_LEFT:
             return HOST_KEY_LEFT;
         case SDLK_UP:
@@ -77,24 +103,6 @@ void refresh_client() {
     g_host.client = ClientArea{w, h};
 }
 
-void load_instructions_picture() {
-    char path[1024];
-    if (dos_resolve(g_instructions_picture_file, path, sizeof path) != 0) return;
-    SDL_Surface* bmp = SDL_LoadBMP(path);
-    if (bmp == nullptr) return;
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(bmp, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(bmp);
-    if (argb == nullptr) return;
-    if (argb->w == INSTRUCTIONS_PICTURE_WIDTH && argb->h == INSTRUCTIONS_PICTURE_HEIGHT) {
-        g_host.picture.resize(static_cast<size_t>(argb->w) * static_cast<size_t>(argb->h));
-        for (int y = 0; y < argb->h; ++y)
-            std::memcpy(&g_host.picture[static_cast<size_t>(y * argb->w)],
-                        static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch,
-                        static_cast<size_t>(argb->w) * 4);
-    }
-    SDL_FreeSurface(argb);
-}
-
 void run_command(int32_t command) {
     switch (command) {
         case MENU_QUIT:
@@ -127,7 +135,7 @@ void mouse_event(const SDL_Event& e) {
         MenuResult r = menu_motion(&g_host.menu, &g_host.menu_state, cx, cy);
         menu_result(r);
         if (!r.taken && scale_pointer(g_host.client, cx, cy, &fx, &fy) != 0)
-            mouse_set_position(static_cast<uint32_t>(fx), static_cast<uint32_t>(fy));
+            mouse_queue_push(&g_host.mouse, MOUSE_CHANGE_MOVE, static_cast<uint32_t>(fx), static_cast<uint32_t>(fy));
         return;
     }
     bool left = e.button.button == SDL_BUTTON_LEFT;
@@ -137,24 +145,25 @@ void mouse_event(const SDL_Event& e) {
         MenuResult r = menu_press(&g_host.menu, &g_host.menu_state, cx, cy);
         menu_result(r);
         if (r.taken || scale_pointer(g_host.client, cx, cy, &fx, &fy) == 0) return;
-        if (left) mouse_left_down(static_cast<uint32_t>(fx), static_cast<uint32_t>(fy));
-        if (right) mouse_right_down(static_cast<uint32_t>(fx), static_cast<uint32_t>(fy));
+        MouseChange change = left ? MOUSE_CHANGE_LEFT_DOWN : MOUSE_CHANGE_RIGHT_DOWN;
+        mouse_queue_push(&g_host.mouse, change, static_cast<uint32_t>(fx), static_cast<uint32_t>(fy));
         return;
     }
     // A release always reaches the game, so a button never stays down there.
     if (left) {
-        mouse_left_up();
+        mouse_queue_push(&g_host.mouse, MOUSE_CHANGE_LEFT_UP, 0, 0);
         menu_result(menu_release(&g_host.menu, &g_host.menu_state, cx, cy));
     }
-    if (right) mouse_right_up();
+    if (right) mouse_queue_push(&g_host.mouse, MOUSE_CHANGE_RIGHT_UP, 0, 0);
 }
 
 void key_event(const SDL_KeyboardEvent& k) {
     uint32_t letter = 0;
-    HostKey key = host_key(k.keysym.sym, &letter);
+    HostKey key = host_key(k.keysym.sym, k.keysym.mod, &letter);
     uint32_t mods = host_mods(k.keysym.mod);
     g_host.text_alt = (mods & HOST_MOD_ALT) != 0;
     g_host.text_blocked = false;
+    g_host.text_repeat = k.repeat != 0;
     if (g_host.menu_state.open >= 0) {
         g_host.text_blocked = true;
         menu_result(menu_key(&g_host.menu, &g_host.menu_state, key, letter));
@@ -163,7 +172,7 @@ void key_event(const SDL_KeyboardEvent& k) {
     KeyAction a = key_down_action(key, letter, mods);
     switch (a.kind) {
         case KEY_ACTION_STORE:
-            key_slot_store(static_cast<uint32_t>(a.value));
+            key_queue_push(&g_host.keys, static_cast<uint32_t>(a.value), k.repeat != 0);
             break;
         case KEY_ACTION_MENU:
             g_host.text_blocked = true;
@@ -183,7 +192,8 @@ void text_event(const SDL_TextInputEvent& t) {
     while (*p != '\0') {
         uint32_t ch = utf8_next(&p);
         KeyAction a = text_input_action(ch, g_host.text_alt, g_host.code_page);
-        if (a.kind == KEY_ACTION_STORE) key_slot_store(static_cast<uint32_t>(a.value));
+        if (a.kind == KEY_ACTION_STORE)
+            key_queue_push(&g_host.keys, static_cast<uint32_t>(a.value), g_host.text_repeat);
         if (a.kind == KEY_ACTION_COMMAND) {
             run_command(a.value);
             return;  // the box now owns the keyboard
@@ -203,8 +213,26 @@ void window_event(const SDL_WindowEvent& w) {
     }
 }
 
+// The game thread has returned: the window ends with the game's status, after showing why the
+// game could not start when it says so.
+void game_ended(int32_t status) {
+    g_host.game_ended = true;
+    g_host.exit_status = status;
+    g_host.start_failures = sdl_platform_start_failures();
+    if (status != 0 && !g_host.start_failures.empty()) {
+        host_dialog_close();
+        host_dialog_open(DIALOG_START_FAILURE);
+        if (g_host.dialog.window != nullptr) return;  // closing the box ends the window
+    }
+    g_host.quit = true;
+}
+
 void handle_event(const SDL_Event& e) {
     if (e.type == g_host.exit_event) sdl_shutdown_and_exit(e.user.code);
+    if (e.type == g_host.game_end_event) {
+        game_ended(e.user.code);
+        return;
+    }
     if (e.type == SDL_QUIT) {
         g_host.quit = true;
         return;
@@ -326,14 +354,16 @@ int32_t host_window_open(const SdlHostOptions* options) {
     g_host.menu = menu_layout();
     g_host.menu_state = MenuState{-1, -1};
     g_host.strip_dirty = true;
-    g_host.exit_event = SDL_RegisterEvents(1);
+    g_host.exit_event = SDL_RegisterEvents(2);
+    g_host.game_end_event = g_host.exit_event + 1;
     g_host.next_tick_ms = platform_clock_ms() + kTickMs;
-    load_instructions_picture();
-    sdl_platform_window_running(g_host.exit_event);
+    host_load_instructions_page();
+    host_set_window_icon();
+    sdl_platform_window_running(g_host.exit_event, g_host.game_end_event);
     return 1;
 }
 
-void host_window_start_game(void (*game)()) {
+void host_window_start_game(HostGame game) {
     if (g_host.game_started || game == nullptr) return;
     g_host.game_started = true;
     g_game = game;
@@ -350,6 +380,9 @@ void host_window_tick() {
 }
 
 int32_t host_window_pump(uint32_t wait_ms) {
+    // Keys and button changes the game was not ready for are looked at again shortly.
+    int32_t waiting = key_queue_feed(&g_host.keys) + mouse_queue_feed(&g_host.mouse);
+    if (waiting > 0 && wait_ms > kInputWaitMs) wait_ms = kInputWaitMs;
     uint32_t now = platform_clock_ms();
     uint32_t until_tick = g_host.next_tick_ms > now ? g_host.next_tick_ms - now : 0;
     uint32_t wait = until_tick < wait_ms ? until_tick : wait_ms;
@@ -358,6 +391,8 @@ int32_t host_window_pump(uint32_t wait_ms) {
         handle_event(e);
         while (!g_host.quit && SDL_PollEvent(&e) != 0) handle_event(e);
     }
+    key_queue_feed(&g_host.keys);
+    mouse_queue_feed(&g_host.mouse);
     now = platform_clock_ms();
     if (now >= g_host.next_tick_ms) {
         host_window_tick();
@@ -405,12 +440,12 @@ void host_window_close() {
     g_host.window = nullptr;
 }
 
-int32_t sdl_host_run(void (*game)(), const SdlHostOptions* options) {
+int32_t sdl_host_run(HostGame game, const SdlHostOptions* options) {
     if (host_window_open(options) == 0) return 0;
     sdl_audio_init();
     host_window_present();
     host_window_start_game(game);
     while (host_window_pump(UINT32_MAX) != 0) {
     }
-    sdl_shutdown_and_exit(0);
+    sdl_shutdown_and_exit(g_host.exit_status);
 }
