@@ -1,6 +1,7 @@
 #include "host/sdl_window.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <thread>
 
@@ -313,17 +314,25 @@ void compose_strip(int32_t width) {
 
 }  // namespace
 
-void frame_to_argb(const uint8_t* pixels, const uint8_t* palette, uint32_t* out) {
+void frame_to_argb_span(const uint8_t* pixels, const uint8_t* palette, uint32_t* out, size_t count) {
     uint32_t colours[256];
     for (int32_t i = 0; i < 256; ++i) {
         const uint8_t* e = palette + 4 * i;
         colours[i] =
             0xFF000000u | static_cast<uint32_t>(e[2]) << 16 | static_cast<uint32_t>(e[1]) << 8 | e[0];
     }
-    for (int32_t i = 0; i < FRAME_WIDTH * FRAME_HEIGHT; ++i) out[i] = colours[pixels[i]];
+    for (size_t i = 0; i < count; ++i) out[i] = colours[pixels[i]];
+}
+
+void frame_to_argb(const uint8_t* pixels, const uint8_t* palette, uint32_t* out) {
+    frame_to_argb_span(pixels, palette, out, static_cast<size_t>(FRAME_WIDTH * FRAME_HEIGHT));
 }
 
 int32_t host_window_open(const SdlHostOptions* options) {
+    // Without a graphics card, OpenGL is Mesa's llvmpipe, which by default wakes a thread per
+    // core for every frame: for a frame this small one thread does it with half the processor
+    // time. A setting of the player's own is kept; a graphics card's driver ignores it.
+    setenv("LP_NUM_THREADS", "0", 0);
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
@@ -376,7 +385,9 @@ void host_window_handle(const SDL_Event& e) {
 
 void host_window_tick() {
     refresh_client();
-    if (screen_take_changed_flag() != 0) host_window_present();
+    // The game raises the flag as it draws; there is something new to show only once it has
+    // handed a new frame over.
+    if (screen_take_changed_flag() != 0 && frame_front_serial() != g_host.texture_serial) host_window_present();
 }
 
 int32_t host_window_pump(uint32_t wait_ms) {
@@ -403,17 +414,44 @@ int32_t host_window_pump(uint32_t wait_ms) {
 }
 
 void host_window_compose() {
+    // The texture holds the frame last read; only the rows that differ from it are turned into
+    // colours and uploaded again (the whole frame when the colours changed).
     static uint8_t pixels[FRAME_WIDTH * FRAME_HEIGHT];
     static uint8_t palette[256 * 4];
-    frame_front_read(pixels, palette);
-    frame_to_argb(pixels, palette, g_host.frame_pixels.data());
-    if (g_host.frame_texture != nullptr)
-        update_texture(g_host.frame_texture, g_host.frame_pixels.data(), FRAME_WIDTH);
+    uint32_t serial = frame_front_read(pixels, palette);
+    if (!g_host.texture_filled || serial != g_host.texture_serial) {
+        int32_t first = 0, last = FRAME_HEIGHT - 1;
+        if (g_host.texture_filled && std::memcmp(palette, g_host.texture_palette, sizeof palette) == 0) {
+            auto row_same = [](int32_t y) {
+                size_t at = static_cast<size_t>(y) * FRAME_WIDTH;
+                return std::memcmp(pixels + at, g_host.texture_indices.data() + at, FRAME_WIDTH) == 0;
+            };
+            while (first <= last && row_same(first)) ++first;
+            while (last >= first && row_same(last)) --last;
+        }
+        if (first <= last) {
+            g_host.texture_indices.resize(static_cast<size_t>(FRAME_WIDTH * FRAME_HEIGHT));
+            size_t at = static_cast<size_t>(first) * FRAME_WIDTH;
+            size_t count = static_cast<size_t>(last - first + 1) * FRAME_WIDTH;
+            std::memcpy(g_host.texture_indices.data() + at, pixels + at, count);
+            std::memcpy(g_host.texture_palette, palette, sizeof palette);
+            frame_to_argb_span(pixels + at, palette, g_host.frame_pixels.data() + at, count);
+            if (g_host.frame_texture != nullptr) {
+                SDL_Rect rows{0, first, FRAME_WIDTH, last - first + 1};
+                SDL_UpdateTexture(g_host.frame_texture, &rows, g_host.frame_pixels.data() + at, FRAME_WIDTH * 4);
+            }
+        }
+        g_host.texture_filled = true;
+        g_host.texture_serial = serial;
+    }
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(g_host.renderer, &w, &h);
-    SDL_SetRenderDrawColor(g_host.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(g_host.renderer);
     ViewRect f = frame_area(ClientArea{w, h});
+    // The strip and the frame cover the whole window; only a window too small for them is cleared.
+    if (!(f.x == 0 && f.y == MENU_STRIP_HEIGHT && f.w == w && f.y + f.h == h)) {
+        SDL_SetRenderDrawColor(g_host.renderer, 0, 0, 0, 255);
+        SDL_RenderClear(g_host.renderer);
+    }
     if (f.w > 0 && f.h > 0 && g_host.frame_texture != nullptr) {
         SDL_Rect dst{f.x, f.y, f.w, f.h};
         SDL_RenderCopy(g_host.renderer, g_host.frame_texture, nullptr, &dst);

@@ -62,6 +62,10 @@ struct HostWindow {
     uint32_t first_present_ms;
     HostDialog dialog;
     std::vector<uint32_t> frame_pixels;  // 320 x 200, converted through the palette
+    std::vector<uint8_t> texture_indices;  // the frame the texture shows, as palette indexes
+    uint8_t texture_palette[256 * 4];      // ... and its colours
+    uint32_t texture_serial;               // ... and which hand-over it was
+    bool texture_filled;                   // the texture shows a frame read from the front buffer
     std::vector<uint32_t> picture;       // the instructions picture, 360 x 300; empty when missing
     const char* picture_note;            // why it is empty: missing or damaged
     std::vector<uint32_t> icon;          // the window's icon, 64 x 64; empty without the picture files
@@ -93,8 +97,10 @@ void host_window_compose();
 void host_window_present();
 void host_window_close();  // destroys the window without ending the process
 
-// Turns the front frame and palette (blue, green, red, 0 per entry) into 0xAARRGGBB pixels.
+// Turns the front frame and palette (blue, green, red, 0 per entry) into 0xAARRGGBB pixels; the
+// span form turns count pixels.
 void frame_to_argb(const uint8_t* pixels, const uint8_t* palette, uint32_t* out);
+void frame_to_argb_span(const uint8_t* pixels, const uint8_t* palette, uint32_t* out, size_t count);
 
 // Reads the instructions page through the game's file layer into g_host.picture, or leaves it
 // empty with g_host.picture_note saying why (sdl_instructions.cpp).

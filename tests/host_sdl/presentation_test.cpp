@@ -4,6 +4,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/frame.h"
 #include "engine/input.h"
 #include "host/platform.h"
 #include "host/sdl_window.h"
@@ -63,6 +64,19 @@ TEST(Presentation, TickPresentsOnlyChangedFramesAndExposeAlways) {
     int32_t w = 0, h = 0;
     std::vector<uint32_t> pixels = read_back(&w, &h);
     EXPECT_EQ(test_frame_mismatches(pixels.data() + MENU_STRIP_HEIGHT * w, w, 640, 400, 10, 10), 0);
+
+    // The same frame drawn again, or drawing that has not been handed over yet: nothing new.
+    test_frame_publish(10, 10);
+    host_window_tick();
+    g_screen_changed = 1;
+    host_window_tick();
+    EXPECT_EQ(g_host.presents, before + 2);
+    // The marker moved: only its rows are new, and the window shows the whole new frame.
+    test_frame_publish(200, 150);
+    host_window_tick();
+    EXPECT_EQ(g_host.presents, before + 3);
+    pixels = read_back(&w, &h);
+    EXPECT_EQ(test_frame_mismatches(pixels.data() + MENU_STRIP_HEIGHT * w, w, 640, 400, 200, 150), 0);
     host_window_close();
 }
 
