@@ -17,6 +17,12 @@ std::vector<std::string> sdl_platform_start_failures();
 // Readies the audio subsystem (window thread, before the game starts). Harmless when there is no
 // sound driver: the voice then never opens and the game runs silent.
 void sdl_audio_init();
+// A paused audio device still wakes its thread for every buffer, so the window closes it once
+// nothing has played for this long; the next sound opens it again.
+constexpr uint32_t AUDIO_IDLE_CLOSE_MS = 2000;
+// Window thread, on its tick: closes the device after AUDIO_IDLE_CLOSE_MS without sound.
+void sdl_audio_close_when_idle(uint32_t now_ms);
+bool sdl_audio_device_open();
 // Closes the audio device if one is open (tests use it to flush what the disk driver wrote).
 void sdl_audio_shutdown();
 // Shuts SDL down and ends the process at once, wherever the game thread is. Window thread only.

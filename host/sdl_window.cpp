@@ -385,6 +385,7 @@ void host_window_handle(const SDL_Event& e) {
 
 void host_window_tick() {
     refresh_client();
+    sdl_audio_close_when_idle(platform_clock_ms());
     // The game raises the flag as it draws; there is something new to show only once it has
     // handed a new frame over.
     if (screen_take_changed_flag() != 0 && frame_front_serial() != g_host.texture_serial) host_window_present();
