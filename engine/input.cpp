@@ -51,18 +51,20 @@ int32_t mouse_right_up() {
 
 uint32_t screen_take_changed_flag() { return g_screen_changed.exchange(0, kRelaxed); }
 
+// The key slot is handed over with release and taken with acquire, so that whatever the window
+// thread did before it stored a key happens before what the game does on taking it.
 int32_t key_slot_store(uint32_t key) {
-    g_key_slot.store(key, kRelaxed);
+    g_key_slot.store(key, kRelease);
     return 0;
 }
 
 int32_t key_slot_offer(uint32_t key) {
     uint32_t empty = 0;
-    return g_key_slot.compare_exchange_strong(empty, key, kRelaxed) ? 1 : 0;
+    return g_key_slot.compare_exchange_strong(empty, key, kRelease, kRelaxed) ? 1 : 0;
 }
 
 int32_t key_slot_replace(uint32_t old_key, uint32_t key) {
-    return g_key_slot.compare_exchange_strong(old_key, key, kRelaxed) ? 1 : 0;
+    return g_key_slot.compare_exchange_strong(old_key, key, kRelease, kRelaxed) ? 1 : 0;
 }
 
 uint32_t mouse_button_reads() { return g_mouse_button_reads.load(kRelaxed); }
@@ -134,7 +136,7 @@ int32_t key_slot_poll() {
 }
 
 // The slot is taken with one exchange, so a key stored while the game reads it is never lost.
-uint32_t key_slot_take() { return g_key_slot.exchange(0, kRelaxed); }
+uint32_t key_slot_take() { return g_key_slot.exchange(0, kAcquire); }
 
 uint32_t key_slot_wait() {
     while (g_key_slot.load(kRelaxed) == 0) game_sleep_ms(20);

@@ -329,11 +329,11 @@ void frame_to_argb(const uint8_t* pixels, const uint8_t* palette, uint32_t* out)
 }
 
 int32_t host_window_open(const SdlHostOptions* options) {
-    // Without a graphics card, OpenGL is Mesa's llvmpipe, which by default wakes a thread per
-    // core for every frame: for a frame this small one thread does it with half the processor
-    // time. A setting of the player's own is kept; a graphics card's driver ignores it.
-    setenv("LP_NUM_THREADS", "0", 0);
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    // The window's surface is the display's own image (shared memory on X11), so that sending a
+    // few changed rows costs no more than those rows; SDL would otherwise draw the surface through
+    // a renderer, whole, every time.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "marivane: no window: %s\n", SDL_GetError());
@@ -349,16 +349,16 @@ int32_t host_window_open(const SdlHostOptions* options) {
         std::fprintf(stderr, "marivane: no window: %s\n", SDL_GetError());
         return 0;
     }
-    g_host.renderer = SDL_CreateRenderer(g_host.window, -1, 0);
-    if (g_host.renderer == nullptr)
+    if (!host_surface_open()) g_host.renderer = SDL_CreateRenderer(g_host.window, -1, 0);
+    if (!g_host.surface_mode && g_host.renderer == nullptr)
         g_host.renderer = SDL_CreateRenderer(g_host.window, -1, SDL_RENDERER_SOFTWARE);
-    if (g_host.renderer == nullptr) {
+    if (!g_host.surface_mode && g_host.renderer == nullptr) {
         std::fprintf(stderr, "marivane: no renderer: %s\n", SDL_GetError());
         SDL_DestroyWindow(g_host.window);
         g_host.window = nullptr;
         return 0;
     }
-    g_host.frame_texture = make_texture(FRAME_WIDTH, FRAME_HEIGHT);
+    if (g_host.renderer != nullptr) g_host.frame_texture = make_texture(FRAME_WIDTH, FRAME_HEIGHT);
     g_host.frame_pixels.assign(static_cast<size_t>(FRAME_WIDTH * FRAME_HEIGHT), 0xFF000000u);
     g_host.menu = menu_layout();
     g_host.menu_state = MenuState{-1, -1};
@@ -388,7 +388,8 @@ void host_window_tick() {
     sdl_audio_close_when_idle(platform_clock_ms());
     // The game raises the flag as it draws; there is something new to show only once it has
     // handed a new frame over.
-    if (screen_take_changed_flag() != 0 && frame_front_serial() != g_host.texture_serial) host_window_present();
+    if (screen_take_changed_flag() != 0 && frame_front_serial() != g_host.texture_serial)
+        host_window_present_new_frame();
 }
 
 int32_t host_window_pump(uint32_t wait_ms) {
@@ -414,37 +415,44 @@ int32_t host_window_pump(uint32_t wait_ms) {
     return g_host.quit ? 0 : 1;
 }
 
-void host_window_compose() {
-    // The texture holds the frame last read; only the rows that differ from it are turned into
-    // colours and uploaded again (the whole frame when the colours changed).
+namespace {
+
+// Brings the window's copy of the frame up to the front buffer: the rows that differ from it are
+// turned into colours (all of them when the colours changed) and, for the renderer, uploaded.
+// *first and *last are the rows that changed (first > last when none did).
+void update_frame_pixels(int32_t* first, int32_t* last) {
     static uint8_t pixels[FRAME_WIDTH * FRAME_HEIGHT];
     static uint8_t palette[256 * 4];
+    *first = 0;
+    *last = -1;
     uint32_t serial = frame_front_read(pixels, palette);
-    if (!g_host.texture_filled || serial != g_host.texture_serial) {
-        int32_t first = 0, last = FRAME_HEIGHT - 1;
-        if (g_host.texture_filled && std::memcmp(palette, g_host.texture_palette, sizeof palette) == 0) {
-            auto row_same = [](int32_t y) {
-                size_t at = static_cast<size_t>(y) * FRAME_WIDTH;
-                return std::memcmp(pixels + at, g_host.texture_indices.data() + at, FRAME_WIDTH) == 0;
-            };
-            while (first <= last && row_same(first)) ++first;
-            while (last >= first && row_same(last)) --last;
-        }
-        if (first <= last) {
-            g_host.texture_indices.resize(static_cast<size_t>(FRAME_WIDTH * FRAME_HEIGHT));
-            size_t at = static_cast<size_t>(first) * FRAME_WIDTH;
-            size_t count = static_cast<size_t>(last - first + 1) * FRAME_WIDTH;
-            std::memcpy(g_host.texture_indices.data() + at, pixels + at, count);
-            std::memcpy(g_host.texture_palette, palette, sizeof palette);
-            frame_to_argb_span(pixels + at, palette, g_host.frame_pixels.data() + at, count);
-            if (g_host.frame_texture != nullptr) {
-                SDL_Rect rows{0, first, FRAME_WIDTH, last - first + 1};
-                SDL_UpdateTexture(g_host.frame_texture, &rows, g_host.frame_pixels.data() + at, FRAME_WIDTH * 4);
-            }
-        }
-        g_host.texture_filled = true;
-        g_host.texture_serial = serial;
+    if (g_host.texture_filled && serial == g_host.texture_serial) return;
+    *last = FRAME_HEIGHT - 1;
+    if (g_host.texture_filled && std::memcmp(palette, g_host.texture_palette, sizeof palette) == 0) {
+        auto row_same = [](int32_t y) {
+            size_t at = static_cast<size_t>(y) * FRAME_WIDTH;
+            return std::memcmp(pixels + at, g_host.texture_indices.data() + at, FRAME_WIDTH) == 0;
+        };
+        while (*first <= *last && row_same(*first)) ++*first;
+        while (*last >= *first && row_same(*last)) --*last;
     }
+    if (*first <= *last) {
+        g_host.texture_indices.resize(static_cast<size_t>(FRAME_WIDTH * FRAME_HEIGHT));
+        size_t at = static_cast<size_t>(*first) * FRAME_WIDTH;
+        size_t count = static_cast<size_t>(*last - *first + 1) * FRAME_WIDTH;
+        std::memcpy(g_host.texture_indices.data() + at, pixels + at, count);
+        std::memcpy(g_host.texture_palette, palette, sizeof palette);
+        frame_to_argb_span(pixels + at, palette, g_host.frame_pixels.data() + at, count);
+        if (g_host.frame_texture != nullptr) {
+            SDL_Rect rows{0, *first, FRAME_WIDTH, *last - *first + 1};
+            SDL_UpdateTexture(g_host.frame_texture, &rows, g_host.frame_pixels.data() + at, FRAME_WIDTH * 4);
+        }
+    }
+    g_host.texture_filled = true;
+    g_host.texture_serial = serial;
+}
+
+void compose_renderer() {
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(g_host.renderer, &w, &h);
     ViewRect f = frame_area(ClientArea{w, h});
@@ -460,11 +468,56 @@ void host_window_compose() {
     if (w > 0) compose_strip(w);
 }
 
-void host_window_present() {
-    if (g_host.renderer == nullptr) return;
-    host_window_compose();
-    SDL_RenderPresent(g_host.renderer);
+void count_presentation() {
     if (g_host.presents++ == 0) g_host.first_present_ms = platform_clock_ms();
+}
+
+}  // namespace
+
+void host_window_compose() {
+    int32_t first = 0, last = 0;
+    update_frame_pixels(&first, &last);
+    if (g_host.surface_mode)
+        host_surface_present(0, FRAME_HEIGHT - 1, true);
+    else if (g_host.renderer != nullptr)
+        compose_renderer();
+}
+
+void host_window_present() {
+    if (g_host.window == nullptr || (!g_host.surface_mode && g_host.renderer == nullptr)) return;
+    host_window_compose();
+    if (!g_host.surface_mode) SDL_RenderPresent(g_host.renderer);
+    count_presentation();
+}
+
+void host_window_present_new_frame() {
+    if (!g_host.surface_mode) {
+        host_window_present();
+        return;
+    }
+    int32_t first = 0, last = 0;
+    update_frame_pixels(&first, &last);
+    host_surface_present(first, last, false);
+    count_presentation();
+}
+
+void host_window_read_back(std::vector<uint32_t>* pixels, int32_t* w, int32_t* h) {
+    // The window's surface holds what was presented; a renderer's picture is composed anew.
+    if (!g_host.surface_mode || g_host.presents == 0) host_window_compose();
+    if (g_host.surface_mode) {
+        SDL_Surface* s = SDL_GetWindowSurface(g_host.window);
+        *w = s->w;
+        *h = s->h;
+        pixels->resize(static_cast<size_t>(*w) * static_cast<size_t>(*h));
+        for (int32_t y = 0; y < *h; ++y) {
+            const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(s->pixels) + y * s->pitch);
+            for (int32_t x = 0; x < *w; ++x) (*pixels)[static_cast<size_t>(y * *w + x)] = row[x] | 0xFF000000u;
+        }
+        return;
+    }
+    SDL_GetRendererOutputSize(g_host.renderer, w, h);
+    pixels->resize(static_cast<size_t>(*w) * static_cast<size_t>(*h));
+    SDL_RenderReadPixels(g_host.renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels->data(), *w * 4);
 }
 
 void host_window_close() {

@@ -66,6 +66,10 @@ struct HostWindow {
     uint8_t texture_palette[256 * 4];      // ... and its colours
     uint32_t texture_serial;               // ... and which hand-over it was
     bool texture_filled;                   // the texture shows a frame read from the front buffer
+    bool surface_mode;                     // presented into the window's surface, no renderer
+    int32_t surface_w, surface_h;          // ... of the size last drawn
+    std::vector<int32_t> column_map;       // ... the frame column of each window column
+    std::vector<uint32_t> strip_pixels;    // ... the strip as last painted
     std::vector<uint32_t> picture;       // the instructions picture, 360 x 300; empty when missing
     const char* picture_note;            // why it is empty: missing or damaged
     std::vector<uint32_t> icon;          // the window's icon, 64 x 64; empty without the picture files
@@ -92,9 +96,18 @@ int32_t host_window_pump(uint32_t wait_ms);
 void host_window_handle(const SDL_Event& e);
 // What the 50 ms tick does: refreshes the client size, presents when the game marked a change.
 void host_window_tick();
-// Reads the front frame and draws frame, strip and open list; present_frame also shows them.
+// Reads the front frame and draws frame, strip and open list; present also shows them.
 void host_window_compose();
 void host_window_present();
+// What the tick does with a new frame: in the window's surface only the rows that changed.
+void host_window_present_new_frame();
+// Reads back what the window shows (0xFFRRGGBB), for tests: the surface as last presented (composed
+// whole when nothing was presented yet), or a renderer's picture composed anew.
+void host_window_read_back(std::vector<uint32_t>* pixels, int32_t* w, int32_t* h);
+// The window's surface (sdl_surface_present.cpp): chosen when it has 32-bit pixels; presents the
+// frame rows first..last (whole: everything, strip and list included).
+bool host_surface_open();
+void host_surface_present(int32_t first_row, int32_t last_row, bool whole);
 void host_window_close();  // destroys the window without ending the process
 
 // Turns the front frame and palette (blue, green, red, 0 per entry) into 0xAARRGGBB pixels; the

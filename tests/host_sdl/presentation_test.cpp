@@ -14,10 +14,8 @@ namespace {
 
 // Reads back what the window would show, without presenting it.
 std::vector<uint32_t> read_back(int32_t* w, int32_t* h) {
-    host_window_compose();
-    SDL_GetRendererOutputSize(g_host.renderer, w, h);
-    std::vector<uint32_t> pixels(static_cast<size_t>(*w) * static_cast<size_t>(*h));
-    SDL_RenderReadPixels(g_host.renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), *w * 4);
+    std::vector<uint32_t> pixels;
+    host_window_read_back(&pixels, w, h);
     return pixels;
 }
 
@@ -30,6 +28,7 @@ TEST(Presentation, EveryPixelCentreAtManyClientSizes) {
     for (const Size& s : sizes) {
         SdlHostOptions options{CODE_PAGE_437, s.w, s.h + MENU_STRIP_HEIGHT};
         ASSERT_EQ(host_window_open(&options), 1) << SDL_GetError();
+        EXPECT_TRUE(g_host.surface_mode) << "the window's own 32-bit surface";
         int32_t w = 0, h = 0;
         std::vector<uint32_t> pixels = read_back(&w, &h);
         ASSERT_EQ(w, s.w);
