@@ -71,7 +71,10 @@ box_belongs() {  # title: the box is transient for the main window and centred o
         fail "'$1' centred at $bx,$by, the main window at $mx,$my"
 }
 
-"$probe" --bench || fail "bench"
+"$probe" --bench > bench.txt || fail "bench"
+cat bench.txt
+# The window presents into its own surface, which sends the display only the rows that changed.
+grep -q 'window surface' bench.txt || fail "the window presents through a renderer"
 "$probe" > log 2> err &
 pid=$!
 wait_line '^ready'

@@ -102,7 +102,8 @@ int bench() {
     auto start = Clock::now();
     for (int32_t i = 0; i < rounds; ++i) host_window_present();
     double us = std::chrono::duration<double, std::micro>(Clock::now() - start).count() / rounds;
-    std::printf("one presentation (%s): %.0f us\n", SDL_GetCurrentVideoDriver(), us);
+    std::printf("one presentation (%s, %s): %.0f us\n", SDL_GetCurrentVideoDriver(),
+                g_host.surface_mode ? "window surface" : "renderer", us);
     host_window_close();
     return 0;
 }
