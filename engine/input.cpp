@@ -7,11 +7,17 @@ std::atomic<uint32_t> g_mouse_x{0};
 std::atomic<uint32_t> g_mouse_y{0};
 std::atomic<uint32_t> g_mouse_buttons{0};
 std::atomic<uint32_t> g_key_slot{0};
+std::atomic<uint32_t> g_mouse_button_reads{0};
 uint32_t g_cursor_visible = 0;
 uint32_t g_cursor_hidden_for_drawing = 0;
 void (*g_menu_run_hook)() = nullptr;
 
 constexpr auto kRelaxed = std::memory_order_relaxed;
+// The position is stored before the buttons change, and a button change is a release store that
+// the game's button reads take with acquire: a game that sees a press also sees the position the
+// press was made at (or a later one), on any machine. A move alone needs no order.
+constexpr auto kRelease = std::memory_order_release;
+constexpr auto kAcquire = std::memory_order_acquire;
 
 // ---- Window thread ------------------------------------------------------------------------------
 
@@ -23,32 +29,45 @@ int32_t mouse_set_position(uint32_t x, uint32_t y) {
 
 int32_t mouse_left_down(uint32_t x, uint32_t y) {
     mouse_set_position(x, y);
-    g_mouse_buttons.fetch_or(MOUSE_LEFT, kRelaxed);
+    g_mouse_buttons.fetch_or(MOUSE_LEFT, kRelease);
     return 0;
 }
 
 int32_t mouse_right_down(uint32_t x, uint32_t y) {
     mouse_set_position(x, y);
-    g_mouse_buttons.fetch_or(MOUSE_RIGHT, kRelaxed);
+    g_mouse_buttons.fetch_or(MOUSE_RIGHT, kRelease);
     return 0;
 }
 
 int32_t mouse_left_up() {
-    g_mouse_buttons.fetch_and(~MOUSE_LEFT, kRelaxed);
+    g_mouse_buttons.fetch_and(~MOUSE_LEFT, kRelease);
     return 0;
 }
 
 int32_t mouse_right_up() {
-    g_mouse_buttons.fetch_and(~MOUSE_RIGHT, kRelaxed);
+    g_mouse_buttons.fetch_and(~MOUSE_RIGHT, kRelease);
     return 0;
 }
 
 uint32_t screen_take_changed_flag() { return g_screen_changed.exchange(0, kRelaxed); }
 
+// The key slot is handed over with release and taken with acquire, so that whatever the window
+// thread did before it stored a key happens before what the game does on taking it.
 int32_t key_slot_store(uint32_t key) {
-    g_key_slot.store(key, kRelaxed);
+    g_key_slot.store(key, kRelease);
     return 0;
 }
+
+int32_t key_slot_offer(uint32_t key) {
+    uint32_t empty = 0;
+    return g_key_slot.compare_exchange_strong(empty, key, kRelease, kRelaxed) ? 1 : 0;
+}
+
+int32_t key_slot_replace(uint32_t old_key, uint32_t key) {
+    return g_key_slot.compare_exchange_strong(old_key, key, kRelease, kRelaxed) ? 1 : 0;
+}
+
+uint32_t mouse_button_reads() { return g_mouse_button_reads.load(kRelaxed); }
 
 // ---- Game thread: cursor bookkeeping (the platform draws the pointer) ------------------------------
 
@@ -91,8 +110,9 @@ int32_t mouse_get_position(int32_t* x, int32_t* y) {
 
 int32_t mouse_left_pressed() {
     cursor_on();
+    g_mouse_button_reads.fetch_add(1, kRelaxed);
     if (g_mouse_present == 0) return 0;
-    uint32_t bits = g_mouse_buttons.load(kRelaxed) & 0xFFFF;
+    uint32_t bits = g_mouse_buttons.load(kAcquire) & 0xFFFF;
     if ((bits & 3) == MOUSE_RIGHT) {
         if (g_menu_run_hook != nullptr) g_menu_run_hook();
         return 0;
@@ -102,7 +122,9 @@ int32_t mouse_left_pressed() {
 
 uint32_t mouse_get_buttons() {
     cursor_on();
-    return g_mouse_present != 0 ? g_mouse_buttons.load(kRelaxed) : 0;
+    g_mouse_button_reads.fetch_add(1, kRelaxed);
+    if (g_mouse_present == 0) return 0;
+    return g_mouse_buttons.load(kAcquire);
 }
 
 void mouse_set_range(int32_t, int32_t) {}
@@ -114,7 +136,7 @@ int32_t key_slot_poll() {
 }
 
 // The slot is taken with one exchange, so a key stored while the game reads it is never lost.
-uint32_t key_slot_take() { return g_key_slot.exchange(0, kRelaxed); }
+uint32_t key_slot_take() { return g_key_slot.exchange(0, kAcquire); }
 
 uint32_t key_slot_wait() {
     while (g_key_slot.load(kRelaxed) == 0) game_sleep_ms(20);

@@ -42,6 +42,13 @@ int32_t try_open(const char* name) {
     return 1;
 }
 
+// The window shows these lines in a box of its own when the start fails.
+void report_start_failure(const char* format, const char* file) {
+    char line[128];
+    std::snprintf(line, sizeof line, format, file);
+    platform_report_start_failure(line);
+}
+
 void show_disk_prompt(const char* line1, const char* line2) {
     const char* lines[] = {line1, line2, nullptr};
     message_box(lines, 0);
@@ -60,7 +67,7 @@ void wait_for_picture_file(const char* name, const char* fallback, const char* l
         show_disk_prompt(line1, line2);
 }
 
-void game_main() {
+int32_t game_main() {
     // Every subsystem at its start: among others the locator's pad with its knob in the middle and
     // the world map under the letters.
     all_state_reset();
@@ -77,10 +84,13 @@ void game_main() {
     int32_t start_failed = 0;
     for (const GameFont& f : g_game_fonts) {
         if (font_load(f.file, f.font) == 0) {
-            if (dos_access(f.file, DOS_F_OK) == 0)
+            if (dos_access(f.file, DOS_F_OK) == 0) {
                 std::fprintf(stderr, "marivane: the font %s is damaged\n", f.file);
-            else
+                report_start_failure("The font %s is damaged.", f.file);
+            } else {
                 std::fprintf(stderr, "marivane: the font %s is missing from the working directory\n", f.file);
+                report_start_failure("The font %s is missing.", f.file);
+            }
             start_failed = 1;
         }
     }
@@ -94,6 +104,7 @@ void game_main() {
                           lang_text(TXT_DISK4_PROMPT_2));
     if (picture_files_open("ib1vga.dat", "ib2vga.dat") == 0) {
         std::fprintf(stderr, "marivane: the picture files ib1vga.dat and ib2vga.dat cannot be read\n");
+        report_start_failure("The picture files %s cannot be read.", "IB1VGA.DAT and IB2VGA.DAT");
         start_failed = 1;
     }
 
@@ -101,6 +112,7 @@ void game_main() {
     if (sound_open_library("sounds.dat") == 0) {
         std::fprintf(stderr,
                      "marivane: the sound library sounds.dat is missing from the working directory\n");
+        report_start_failure("The sound library %s is missing.", "sounds.dat");
         start_failed = 1;
     }
 
@@ -112,4 +124,5 @@ void game_main() {
     picture_files_close();
     for (const GameFont& f : g_game_fonts) font_free(f.font);
     graphics_shutdown();
+    return start_failed;
 }

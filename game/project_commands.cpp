@@ -14,9 +14,11 @@ namespace {
 constexpr long ABOUT_FREE_MEMORY = 999999;
 
 void show_about() {
+    char product[64];
+    std::snprintf(product, sizeof product, lang_text(TXT_ABOUT_PRODUCT), MARIVANE_VERSION);
     char memory[64];
     std::snprintf(memory, sizeof memory, lang_text(TXT_ABOUT_FREE_MEMORY), ABOUT_FREE_MEMORY);
-    const char* lines[] = {lang_text(TXT_ABOUT_PRODUCT),
+    const char* lines[] = {product,
                            lang_text(TXT_ABOUT_CREDITS_1),
                            lang_text(TXT_ABOUT_CREDITS_2),
                            lang_text(TXT_ABOUT_BLANK),

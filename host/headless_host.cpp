@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "engine/input.h"
@@ -22,6 +23,7 @@ bool g_sound_device = true;
 HeadlessVoice g_voice{};
 HeadlessSleepHook g_sleep_hook = nullptr;
 void* g_sleep_hook_context = nullptr;
+std::string g_start_failures;
 
 void deliver(const Event& e) {
     switch (e.kind) {
@@ -51,6 +53,7 @@ void headless_reset() {
     g_voice = HeadlessVoice{};
     g_sleep_hook = nullptr;
     g_sleep_hook_context = nullptr;
+    g_start_failures.clear();
 }
 
 void headless_set_sleep_hook(HeadlessSleepHook hook, void* context) {
@@ -125,6 +128,13 @@ void platform_exit(int32_t status) {
     std::fflush(stderr);
     std::_Exit(status);
 }
+
+void platform_report_start_failure(const char* line) {
+    g_start_failures += line;
+    g_start_failures += '\n';
+}
+
+const char* headless_start_failures() { return g_start_failures.c_str(); }
 
 int32_t platform_voice_open() { return g_sound_device ? 1 : 0; }
 void platform_voice_close() { g_voice.playing = false; }

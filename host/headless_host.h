@@ -38,6 +38,9 @@ void headless_advance(uint32_t ms);
 using HeadlessSleepHook = void (*)(void* context);
 void headless_set_sleep_hook(HeadlessSleepHook hook, void* context);
 
+// The lines the game reported through platform_report_start_failure since the reset, one per line.
+const char* headless_start_failures();
+
 // Sound: whether a device "opens", and what the voice was last asked to play.
 void headless_set_sound_device(bool present);
 struct HeadlessVoice {

@@ -34,8 +34,17 @@ void paint_button(Canvas* c, int32_t x, int32_t y, int32_t w, int32_t h, const c
 
 }  // namespace
 
+void paint_emblem(Canvas* c, int32_t x, int32_t y) {
+    // A sail on the sea.
+    canvas_fill(c, x, y, 40, 40, kSelection);
+    for (int32_t r = 0; r < 24; ++r) canvas_fill(c, x + 20 - r * 14 / 24, y + 4 + r, r * 14 / 24 + 1, 1, kLight);
+    canvas_fill(c, x + 21, y + 4, 2, 28, kFace);
+    canvas_fill(c, x + 6, y + 29, 28, 4, kShadow);
+}
+
 DialogLayout dialog_layout(DialogKind kind) {
     if (kind == DIALOG_ABOUT) return DialogLayout{345, 150, 147, 124, 52, 20, 0, 0};
+    if (kind == DIALOG_START_FAILURE) return DialogLayout{460, 236, 204, 202, 52, 20, 0, 0};
     return DialogLayout{380, 360, 152, 324, 76, 24, 10, 12};
 }
 
@@ -65,24 +74,28 @@ int32_t dialog_key(HostKey key) {
     return 0;
 }
 
-void paint_dialog(Canvas* c, DialogKind kind, const DialogState* s, const uint32_t* picture) {
+void paint_dialog(Canvas* c, DialogKind kind, const DialogState* s, const uint32_t* picture,
+                  const char* const* lines) {
     DialogLayout d = dialog_layout(kind);
     canvas_fill(c, 0, 0, c->width, c->height, kFace);
     if (kind == DIALOG_ABOUT) {
-        // The product line, the makers, and their address a little apart.
-        const int32_t rows[4] = {16, 34, 52, 84};
-        for (int32_t i = 0; i < 4; ++i) canvas_text(c, i == 3 ? 72 : 74, rows[i], g_about_lines[i], kText);
-        canvas_fill(c, 18, 16, 40, 40, kSelection);  // a small emblem: a sail on the sea
-        for (int32_t r = 0; r < 24; ++r) canvas_fill(c, 38 - r * 14 / 24, 20 + r, r * 14 / 24 + 1, 1, kLight);
-        canvas_fill(c, 39, 20, 2, 28, kFace);
-        canvas_fill(c, 24, 45, 28, 4, kShadow);
+        // The product line and the makers.
+        for (int32_t i = 0; i < 4; ++i) canvas_text(c, 74, 16 + 18 * i, g_about_lines[i], kText);
+        paint_emblem(c, 18, 16);
+    } else if (kind == DIALOG_START_FAILURE) {
+        for (int32_t i = 0; lines != nullptr && lines[i] != nullptr && i < START_FAILURE_LINES; ++i)
+            canvas_text(c, 74, 16 + 18 * i, lines[i], kText);
+        paint_emblem(c, 18, 16);
     } else {
         int32_t w = INSTRUCTIONS_PICTURE_WIDTH, h = INSTRUCTIONS_PICTURE_HEIGHT;
         canvas_frame(c, d.picture_x - 1, d.picture_y - 1, w + 2, h + 2, kShadow, kLight);
-        if (picture != nullptr)
+        if (picture != nullptr) {
             canvas_blit(c, d.picture_x, d.picture_y, picture, w, h);
-        else
+        } else {
             canvas_fill(c, d.picture_x, d.picture_y, w, h, kLight);
+            for (int32_t i = 0; lines != nullptr && lines[i] != nullptr; ++i)
+                canvas_text(c, d.picture_x + 12, d.picture_y + 12 + 18 * i, lines[i], kText);
+        }
     }
     paint_button(c, d.ok_x, d.ok_y, d.ok_w, d.ok_h, "OK", s->ok_pressed && s->ok_inside);
 }

@@ -1,6 +1,7 @@
-// The window's two boxes, About ("Info": the product and version, three credit lines, OK) and
-// Instructions (the instructions picture and OK): their layout, painting, and what the pointer
-// and the keys do in them. Each runs in a small window of its own.
+// The window's boxes: About ("About Marivane": the product and version, three credit lines, OK),
+// Instructions (the instructions picture and OK) and the box that says why the game could not
+// start: their layout, painting, and what the pointer and the keys do in them. Each runs in a
+// small window of its own.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +13,10 @@
 constexpr int32_t INSTRUCTIONS_PICTURE_WIDTH = 360;
 constexpr int32_t INSTRUCTIONS_PICTURE_HEIGHT = 300;
 
-enum DialogKind : int32_t { DIALOG_ABOUT, DIALOG_INSTRUCTIONS };
+enum DialogKind : int32_t { DIALOG_ABOUT, DIALOG_INSTRUCTIONS, DIALOG_START_FAILURE };
+
+// The start-failure box has room for this many lines of text.
+constexpr int32_t START_FAILURE_LINES = 9;
 
 struct DialogLayout {
     int32_t width, height;
@@ -34,8 +38,13 @@ int32_t dialog_motion(const DialogLayout* d, DialogState* s, int32_t x, int32_t 
 int32_t dialog_release(const DialogLayout* d, DialogState* s, int32_t x, int32_t y, bool* repaint);
 int32_t dialog_key(HostKey key);
 
-// Paints a box whole. picture is the 360 x 300 instructions picture (null paints a blank area).
-void paint_dialog(Canvas* c, DialogKind kind, const DialogState* s, const uint32_t* picture);
+// Paints a box whole. picture is the 360 x 300 instructions picture; without it the page is blank
+// with lines written on it (why the page is not there). lines (null-terminated, may be null) are
+// the start-failure box's text too.
+void paint_dialog(Canvas* c, DialogKind kind, const DialogState* s, const uint32_t* picture,
+                  const char* const* lines);
+// The boxes' small emblem, 40 x 40 at (x, y).
+void paint_emblem(Canvas* c, int32_t x, int32_t y);
 // Paints the menu strip across the canvas's width (the canvas is MENU_STRIP_HEIGHT rows).
 void paint_menu_strip(Canvas* c, const MenuLayout* layout, const MenuState* s);
 // Paints the open list into a canvas of its drop-down size.

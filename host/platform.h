@@ -19,6 +19,13 @@ void platform_sleep_until(uint32_t deadline_ms);
 // End the process with a status, wherever the game thread is.
 [[noreturn]] void platform_exit(int32_t status);
 
+// ---- The player -------------------------------------------------------------------------------
+
+// One line telling the player why the game cannot start ("The font sys13.fnt is missing."). When
+// the game then ends with a status other than 0, the window shows the lines in a box of its own
+// drawing (the game's fonts may be what is missing) and the program ends once it is closed.
+void platform_report_start_failure(const char* line);
+
 // ---- The single sound voice -------------------------------------------------------------------
 
 // Samples are unsigned 8-bit mono at 8363 per second. Starting a sound ends the one before.

@@ -1,16 +1,47 @@
-// The About and Instructions boxes, each in a small window of its own over the main window. While
-// one is open the main window keeps presenting the frame but takes no input.
+// The About, Instructions and start-failure boxes, each in a small window of its own, centred on
+// the main window and belonging to it. While one is open the main window keeps presenting the
+// frame but takes no input.
+#include <string>
+#include <vector>
+
 #include "host/host_texts.h"
 #include "host/sdl_window.h"
 
 namespace {
+
+// The text of the open box, when it has any.
+std::vector<const char*> box_lines() {
+    std::vector<const char*> lines;
+    const HostDialog& d = g_host.dialog;
+    if (d.kind == DIALOG_START_FAILURE) {
+        lines.push_back("Marivane cannot start:");
+        for (const std::string& line : g_host.start_failures)
+            if (static_cast<int32_t>(lines.size()) < START_FAILURE_LINES - 2) lines.push_back(line.c_str());
+        lines.push_back("");
+        lines.push_back("Put the game's data files back into its folder.");
+    } else if (d.kind == DIALOG_INSTRUCTIONS && g_host.picture.empty() && g_host.picture_note != nullptr) {
+        lines.push_back(g_host.picture_note);
+    }
+    lines.push_back(nullptr);
+    return lines;
+}
+
+const char* box_title(DialogKind kind) {
+    switch (kind) {
+        case DIALOG_ABOUT: return g_about_title;
+        case DIALOG_INSTRUCTIONS: return g_instructions_title;
+        case DIALOG_START_FAILURE: return g_product_name;
+    }
+    return g_product_name;
+}
 
 void paint() {
     HostDialog& d = g_host.dialog;
     if (d.renderer == nullptr) return;
     DialogLayout l = dialog_layout(d.kind);
     Canvas c{d.pixels.data(), l.width, l.height};
-    paint_dialog(&c, d.kind, &d.state, g_host.picture.empty() ? nullptr : g_host.picture.data());
+    std::vector<const char*> lines = box_lines();
+    paint_dialog(&c, d.kind, &d.state, g_host.picture.empty() ? nullptr : g_host.picture.data(), lines.data());
     if (d.texture != nullptr) SDL_UpdateTexture(d.texture, nullptr, d.pixels.data(), l.width * 4);
     SDL_RenderClear(d.renderer);
     if (d.texture != nullptr) SDL_RenderCopy(d.renderer, d.texture, nullptr, nullptr);
@@ -18,7 +49,10 @@ void paint() {
 }
 
 void end(int32_t code) {
-    if (code != 0) host_dialog_close();
+    if (code == 0) return;
+    bool failure = g_host.dialog.kind == DIALOG_START_FAILURE;
+    host_dialog_close();
+    if (failure) g_host.quit = true;  // the game has ended: so does the window
 }
 
 }  // namespace
@@ -37,7 +71,7 @@ void host_dialog_open(DialogKind kind) {
         if (x < 0) x = 0;
         if (y < 0) y = 0;
     }
-    const char* title = kind == DIALOG_ABOUT ? g_about_title : g_instructions_title;
+    const char* title = box_title(kind);
     d = HostDialog{};
     d.kind = kind;
     d.window = SDL_CreateWindow(title, x, y, l.width, l.height, SDL_WINDOW_SHOWN);
@@ -48,7 +82,10 @@ void host_dialog_open(DialogKind kind) {
         d.texture = SDL_CreateTexture(d.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, l.width,
                                       l.height);
     d.pixels.assign(static_cast<size_t>(l.width) * static_cast<size_t>(l.height), 0);
+    // It belongs to the main window, which the window manager keeps it over. Set once the
+    // renderer exists: making a renderer may make the box's window anew.
     if (g_host.window != nullptr) SDL_SetWindowModalFor(d.window, g_host.window);
+    if (!g_host.icon.empty()) host_set_icon_of(d.window);
     SDL_RaiseWindow(d.window);
     SDL_SetWindowInputFocus(d.window);
     paint();

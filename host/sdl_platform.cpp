@@ -22,12 +22,16 @@ std::mutex g_sdl_lock;
 bool g_exiting = false;
 bool g_window_running = false;
 uint32_t g_exit_event = 0;
+uint32_t g_game_end_event = 0;
 std::thread::id g_window_thread;
+std::vector<std::string> g_start_failures;  // under g_sdl_lock
 
 // The voice the audio callback plays, under its own lock (the callback runs on SDL's audio thread).
 std::mutex g_mix_lock;
 Voice g_voice{};
 SDL_AudioDeviceID g_device = 0;
+bool g_quiet_seen = false;  // the window saw the voice quiet; since g_quiet_since (under g_sdl_lock)
+uint32_t g_quiet_since = 0;
 
 void audio_callback(void*, Uint8* stream, int len) {
     std::lock_guard<std::mutex> hold(g_mix_lock);
@@ -51,16 +55,61 @@ bool open_device_locked() {
 
 }  // namespace
 
-void sdl_platform_window_running(uint32_t exit_event_type) {
+void sdl_platform_window_running(uint32_t exit_event_type, uint32_t game_end_event_type) {
     std::lock_guard<std::mutex> hold(g_sdl_lock);
     g_window_running = true;
     g_exit_event = exit_event_type;
+    g_game_end_event = game_end_event_type;
     g_window_thread = std::this_thread::get_id();
+    g_start_failures.clear();
+}
+
+void sdl_platform_game_ended(int32_t status) {
+    std::lock_guard<std::mutex> hold(g_sdl_lock);
+    if (g_exiting || !g_window_running) return;
+    SDL_Event e{};
+    e.type = g_game_end_event;
+    e.user.code = status;
+    SDL_PushEvent(&e);
+}
+
+std::vector<std::string> sdl_platform_start_failures() {
+    std::lock_guard<std::mutex> hold(g_sdl_lock);
+    return g_start_failures;
+}
+
+void platform_report_start_failure(const char* line) {
+    std::lock_guard<std::mutex> hold(g_sdl_lock);
+    g_start_failures.emplace_back(line);
 }
 
 void sdl_audio_init() {
     std::lock_guard<std::mutex> hold(g_sdl_lock);
     if (SDL_WasInit(SDL_INIT_AUDIO) == 0) SDL_InitSubSystem(SDL_INIT_AUDIO);
+}
+
+void sdl_audio_close_when_idle(uint32_t now_ms) {
+    std::lock_guard<std::mutex> hold(g_sdl_lock);
+    if (g_device == 0 || g_exiting) return;
+    bool playing = false;
+    {
+        std::lock_guard<std::mutex> mix(g_mix_lock);
+        playing = g_voice.playing;
+    }
+    if (playing) {
+        g_quiet_seen = false;
+    } else if (!g_quiet_seen) {
+        g_quiet_seen = true;  // the quiet begins now
+        g_quiet_since = now_ms;
+    } else if (now_ms - g_quiet_since >= AUDIO_IDLE_CLOSE_MS) {
+        SDL_CloseAudioDevice(g_device);  // the next sound opens it again
+        g_device = 0;
+    }
+}
+
+bool sdl_audio_device_open() {
+    std::lock_guard<std::mutex> hold(g_sdl_lock);
+    return g_device != 0;
 }
 
 void sdl_audio_shutdown() {
@@ -131,6 +180,7 @@ void platform_voice_close() {
 void platform_voice_start(const uint8_t* samples, uint32_t length, uint32_t loops) {
     std::lock_guard<std::mutex> hold(g_sdl_lock);
     if (g_device == 0 || g_exiting) return;  // nothing to play on: the voice stays done
+    g_quiet_seen = false;
     {
         std::lock_guard<std::mutex> mix(g_mix_lock);
         voice_start(&g_voice, samples, length, loops);

@@ -17,7 +17,7 @@ esac
 packages=(cmake g++ make pkg-config libsdl2-dev)
 if [[ "${1:-build}" == test ]]; then
     packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-               xvfb xauth xdotool x11-apps imagemagick)
+               xvfb xauth xdotool x11-apps x11-utils imagemagick)
 fi
 missing=()
 for p in "${packages[@]}"; do

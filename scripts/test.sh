@@ -29,10 +29,13 @@ cmake --build build/clang -j"$jobs"
 clang_built=$(date +%s)
 ctest --test-dir build/test -j"$jobs" --output-on-failure
 tested=$(date +%s)
-# The threaded host (window thread, game thread, audio callback) once more under ThreadSanitizer:
-# only its own test programs are built for this.
+# Everything that runs two threads once more under ThreadSanitizer: the window host (window thread,
+# game thread, audio callback) and the tests labelled "threads" (a second thread beside the game
+# thread). Only their test programs are built for this, and only those tests run.
 cmake -S . -B build/tsan -DSANITIZE=thread > /dev/null
-cmake --build build/tsan -j"$jobs" --target host_sdl_tests window_probe
-TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/host_sdl/tsan.supp" ctest --test-dir build/tsan -L host_sdl -j"$jobs" --output-on-failure
+cmake --build build/tsan -j"$jobs" --target host_sdl_tests window_probe engine_tests game_tests \
+    marivane-en game_file_tool
+TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/host_sdl/tsan.supp" \
+    ctest --test-dir build/tsan -L 'host_sdl|threads' -j"$jobs" --output-on-failure
 echo "build $((built - start)) s, clang build $((clang_built - built)) s, tests $((tested - clang_built)) s," \
      "thread sanitizer $(( $(date +%s) - tested )) s"

@@ -125,6 +125,18 @@ TEST_F(FrameTest, HandOverPublishesOnlyAtSleepsAndRaisesTheFlagAgain) {
     EXPECT_EQ(std::memcmp(palette.data(), g_game_palette, 1024), 0);
     game_sleep_ms(30);
     EXPECT_EQ(screen_take_changed_flag(), 0u);  // nothing drawn, nothing handed over
+    // A pixel drawn again in the colour it has: drawn, but nothing new to hand over.
+    uint32_t serial = frame_front_serial();
+    screen_put_pixel(5, 6, 11);
+    EXPECT_EQ(screen_take_changed_flag(), 1u);
+    game_sleep_ms(30);
+    EXPECT_EQ(screen_take_changed_flag(), 0u);
+    EXPECT_EQ(frame_front_serial(), serial);
+    screen_put_pixel(5, 6, 12);
+    game_sleep_ms(30);
+    EXPECT_EQ(frame_front_serial(), serial + 1);
+    EXPECT_EQ(frame_front_read(front.data(), nullptr), serial + 1);
+    EXPECT_EQ(front[6 * 320 + 5], 12);
 }
 
 // The window thread presents while the game thread draws: run under ThreadSanitizer this shows the

@@ -116,6 +116,33 @@ TEST(DiskAudio, StopSilencesALongLoop) {
     sound_library_reset();
 }
 
+// A device with nothing to play is closed after a quiet while (its thread would go on waking for
+// every buffer); the next sound opens it again and plays whole.
+TEST(DiskAudio, AQuietDeviceClosesAndTheNextSoundOpensIt) {
+    start_player("disk");
+    int32_t slot = sound_load(1);
+    sound_play(1, slot);
+    ASSERT_TRUE(sdl_audio_device_open());
+    ASSERT_TRUE(wait_done(slot, 3000));
+    uint32_t now = SDL_GetTicks();
+    sdl_audio_close_when_idle(now);
+    EXPECT_TRUE(sdl_audio_device_open()) << "not yet: the quiet has only begun";
+    sdl_audio_close_when_idle(now + AUDIO_IDLE_CLOSE_MS - 1);
+    EXPECT_TRUE(sdl_audio_device_open());
+    sdl_audio_close_when_idle(now + AUDIO_IDLE_CLOSE_MS);
+    EXPECT_FALSE(sdl_audio_device_open());
+    sound_play(2, slot);
+    EXPECT_TRUE(sdl_audio_device_open());
+    EXPECT_EQ(g_sound_mode, SOUND_MODE_WAVE);
+    ASSERT_TRUE(wait_done(slot, 3000));
+    SDL_Delay(100);
+    sound_stop(slot);
+    sound_free(slot);
+    std::string sample = played_sample();
+    EXPECT_EQ(recorded().substr(0, 2 * kSampleBytes), sample + sample);
+    sound_library_reset();
+}
+
 TEST(DiskAudio, NoDeviceMeansASilentGame) {
     start_player("no-such-driver");
     int32_t slot = sound_load(1);

@@ -4,7 +4,9 @@
 #include <thread>
 #include <vector>
 
+#include "engine/frame.h"
 #include "engine/input.h"
+#include "host/platform.h"
 #include "host/sdl_window.h"
 #include "tests/host_sdl/test_frame.h"
 
@@ -12,10 +14,8 @@ namespace {
 
 // Reads back what the window would show, without presenting it.
 std::vector<uint32_t> read_back(int32_t* w, int32_t* h) {
-    host_window_compose();
-    SDL_GetRendererOutputSize(g_host.renderer, w, h);
-    std::vector<uint32_t> pixels(static_cast<size_t>(*w) * static_cast<size_t>(*h));
-    SDL_RenderReadPixels(g_host.renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, pixels.data(), *w * 4);
+    std::vector<uint32_t> pixels;
+    host_window_read_back(&pixels, w, h);
     return pixels;
 }
 
@@ -28,6 +28,7 @@ TEST(Presentation, EveryPixelCentreAtManyClientSizes) {
     for (const Size& s : sizes) {
         SdlHostOptions options{CODE_PAGE_437, s.w, s.h + MENU_STRIP_HEIGHT};
         ASSERT_EQ(host_window_open(&options), 1) << SDL_GetError();
+        EXPECT_TRUE(g_host.surface_mode) << "the window's own 32-bit surface";
         int32_t w = 0, h = 0;
         std::vector<uint32_t> pixels = read_back(&w, &h);
         ASSERT_EQ(w, s.w);
@@ -62,15 +63,28 @@ TEST(Presentation, TickPresentsOnlyChangedFramesAndExposeAlways) {
     int32_t w = 0, h = 0;
     std::vector<uint32_t> pixels = read_back(&w, &h);
     EXPECT_EQ(test_frame_mismatches(pixels.data() + MENU_STRIP_HEIGHT * w, w, 640, 400, 10, 10), 0);
+
+    // The same frame drawn again, or drawing that has not been handed over yet: nothing new.
+    test_frame_publish(10, 10);
+    host_window_tick();
+    g_screen_changed = 1;
+    host_window_tick();
+    EXPECT_EQ(g_host.presents, before + 2);
+    // The marker moved: only its rows are new, and the window shows the whole new frame.
+    test_frame_publish(200, 150);
+    host_window_tick();
+    EXPECT_EQ(g_host.presents, before + 3);
+    pixels = read_back(&w, &h);
+    EXPECT_EQ(test_frame_mismatches(pixels.data() + MENU_STRIP_HEIGHT * w, w, 640, 400, 200, 150), 0);
     host_window_close();
 }
 
-// The game thread starts once, draws while the window presents, and ends; the window stays and
-// still presents the last frame.
+// The game thread starts once and draws while the window presents; when it returns, the window
+// ends with the game's status.
 std::atomic<int32_t> g_game_runs{0};
 std::atomic<bool> g_game_ended{false};
 
-void drawing_game() {
+int32_t drawing_game() {
     ++g_game_runs;
     for (int32_t i = 0; i < 40; ++i) {
         test_frame_publish(i * 7, 100);
@@ -78,26 +92,51 @@ void drawing_game() {
     }
     test_frame_publish(50, 60);
     g_game_ended = true;
+    return 7;
 }
 
-TEST(Presentation, GameThreadStartsOnceAndTheWindowOutlivesIt) {
+TEST(Presentation, GameThreadStartsOnceAndItsEndEndsTheWindow) {
     g_game_runs = 0;
     SdlHostOptions options{CODE_PAGE_437, 640, 419};
     ASSERT_EQ(host_window_open(&options), 1) << SDL_GetError();
     host_window_start_game(drawing_game);
     host_window_start_game(drawing_game);
     uint32_t start = SDL_GetTicks();
-    while (!g_game_ended && SDL_GetTicks() - start < 5000) host_window_pump(10);
+    int32_t running = 1;
+    while (running != 0 && SDL_GetTicks() - start < 5000) running = host_window_pump(10);
     ASSERT_TRUE(g_game_ended);
-    uint32_t presented = g_host.presents;
-    for (int32_t i = 0; i < 4; ++i) host_window_pump(30);  // ticks pick up the last frame
-    EXPECT_GT(g_host.presents, 1u);
-    EXPECT_LE(g_host.presents, presented + 1);
+    EXPECT_EQ(running, 0) << "the window must end with the game";
+    EXPECT_EQ(g_host.exit_status, 7);
+    EXPECT_EQ(g_host.dialog.window, nullptr) << "a game that reported nothing ends without a box";
     EXPECT_EQ(g_game_runs, 1);
-    int32_t w = 0, h = 0;
-    std::vector<uint32_t> pixels = read_back(&w, &h);
-    EXPECT_EQ(test_frame_mismatches(pixels.data() + MENU_STRIP_HEIGHT * w, w, 640, 400, 50, 60), 0);
-    EXPECT_NE(g_host.window, nullptr);
+    host_window_close();
+}
+
+// A game that cannot start says why; the window shows it in a box of its own and ends with the
+// game's status once the box is closed.
+int32_t game_without_a_font() {
+    platform_report_start_failure("The font sys13.fnt is missing.");
+    return 1;
+}
+
+TEST(Presentation, AGameThatCannotStartShowsWhyThenEndsTheWindow) {
+    SdlHostOptions options{CODE_PAGE_437, 640, 419};
+    ASSERT_EQ(host_window_open(&options), 1) << SDL_GetError();
+    host_window_start_game(game_without_a_font);
+    uint32_t start = SDL_GetTicks();
+    while (g_host.dialog.window == nullptr && SDL_GetTicks() - start < 5000) ASSERT_EQ(host_window_pump(10), 1);
+    ASSERT_NE(g_host.dialog.window, nullptr);
+    EXPECT_EQ(g_host.dialog.kind, DIALOG_START_FAILURE);
+    EXPECT_STREQ(SDL_GetWindowTitle(g_host.dialog.window), "Marivane");
+    ASSERT_EQ(g_host.start_failures.size(), 1u);
+    EXPECT_EQ(g_host.start_failures[0], "The font sys13.fnt is missing.");
+    for (int32_t i = 0; i < 5; ++i) EXPECT_EQ(host_window_pump(10), 1) << "the box stays until it is closed";
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = SDLK_RETURN;
+    host_window_handle(e);
+    EXPECT_EQ(host_window_pump(0), 0);
+    EXPECT_EQ(g_host.exit_status, 1);
     host_window_close();
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "engine/input.h"
 #include "host/host_texts.h"
@@ -44,7 +45,16 @@ class WindowInput : public testing::Test {
     }
     void click(int32_t x, int32_t y) {
         button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, x, y);
+        game_reads_buttons();
         button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, x, y);
+    }
+    // What the game does when it polls: reads the buttons (which lets the window hand over the
+    // next change it holds), here followed at once by the window's next look.
+    uint32_t game_reads_buttons() {
+        uint32_t seen = g_mouse_buttons.load();
+        mouse_get_buttons();
+        host_window_pump(0);
+        return seen;
     }
     void key(SDL_Keycode sym, uint16_t mod) {
         SDL_Event e{};
@@ -79,14 +89,18 @@ TEST_F(WindowInput, PointerIsDroppedUntilTheClientSizeIsKnownThenScaled) {
     EXPECT_EQ(g_mouse_x, 319u);
     EXPECT_EQ(g_mouse_y, 199u);
     EXPECT_EQ(g_mouse_buttons, MOUSE_LEFT);
+    game_reads_buttons();
     button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 10, 30);
     EXPECT_EQ(g_mouse_buttons, 0u);
     EXPECT_EQ(g_mouse_x, 319u);  // a release does not move the pointer
+    game_reads_buttons();
     button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 70, 74);
     EXPECT_EQ(g_mouse_x, 32u);
     EXPECT_EQ(g_mouse_y, 20u);
     EXPECT_EQ(g_mouse_buttons, MOUSE_RIGHT);
+    game_reads_buttons();
     button(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 70, 74);
+    game_reads_buttons();
     button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 100, 100);
     EXPECT_EQ(g_mouse_buttons, 0u);
     // Minimised: no size, so no positions.
@@ -96,6 +110,73 @@ TEST_F(WindowInput, PointerIsDroppedUntilTheClientSizeIsKnownThenScaled) {
         motion(100, 100);
         EXPECT_EQ(g_mouse_x, 32u);
     }
+}
+
+// A press and its release between two reads of the game (a tap on a touchpad): the press stays
+// until the game has read the buttons once, then the release follows. Two quick clicks are two
+// presses for the game, each at its own place, and a release of a press the game never saw is
+// nothing to wait for.
+TEST_F(WindowInput, EveryTapIsSeenOnceWhereItWasMade) {
+    host_window_tick();
+    button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 350, 294);
+    button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 350, 294);
+    motion(10, 30);
+    host_window_pump(0);
+    EXPECT_EQ(g_mouse_buttons, MOUSE_LEFT) << "the tap must wait for the game";
+    EXPECT_EQ(g_mouse_x, 160u);
+    button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 699, 568);
+    button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 699, 568);
+    std::string seen;
+    for (int32_t i = 0; i < 6; ++i) {
+        uint32_t x = g_mouse_x.load();
+        uint32_t b = game_reads_buttons();
+        seen += std::to_string(b) + "@" + std::to_string(x) + " ";
+    }
+    EXPECT_EQ(seen, "1@160 0@4 1@319 0@319 0@319 0@319 ") << "each change in its order, each seen once";
+
+    // Nothing waits after a release of a press that was not the game's (made on the menu strip).
+    button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 350, 294);
+    button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 350, 294);
+    EXPECT_EQ(g_mouse_buttons, MOUSE_RIGHT);
+}
+
+// Keys typed faster than the game takes them wait in order, and each goes into the one-slot
+// store once the game has taken the one before; a held key's repeats replace one another.
+TEST_F(WindowInput, FastTypingLosesNothingAndRepeatsBuildNoBacklog) {
+    const char* word = "Qwertyuiop";
+    for (const char* p = word; *p != '\0'; ++p) {
+        key(SDLK_a + (*p | 0x20) - 'a', 0);
+        char t[2] = {*p, 0};
+        text(t);
+    }
+    key(SDLK_RETURN, 0);
+    std::string got;
+    for (int32_t i = 0; i < 20 && g_key_slot.load() != 0; ++i) {
+        got.push_back(static_cast<char>(key_slot_take()));
+        host_window_pump(0);
+    }
+    EXPECT_EQ(got, std::string(word) + "\r");
+
+    // An arrow held down: its first press, then repeats while the game is busy. Only the latest
+    // repeat waits, and one that arrives while it is still in the store takes its place.
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.windowID = id;
+    e.key.keysym.sym = SDLK_LEFT;
+    host_window_handle(e);
+    e.key.repeat = 1;
+    for (int32_t i = 0; i < 30; ++i) host_window_handle(e);
+    e.key.keysym.sym = SDLK_RIGHT;
+    host_window_handle(e);
+    EXPECT_EQ(key_slot_take(), KEY_LEFT);
+    host_window_pump(0);
+    EXPECT_EQ(key_slot_take(), KEY_RIGHT) << "the last repeat, not thirty lefts";
+    host_window_pump(0);
+    EXPECT_EQ(g_key_slot.load(), 0u);
+    for (int32_t i = 0; i < 5; ++i) host_window_handle(e);
+    EXPECT_EQ(key_slot_take(), KEY_RIGHT);
+    host_window_pump(0);
+    EXPECT_EQ(g_key_slot.load(), 0u) << "repeats waiting in the store replace one another";
 }
 
 TEST_F(WindowInput, KeysReachTheKeyStoreAsTheGameKnowsThem) {
@@ -129,9 +210,21 @@ TEST_F(WindowInput, KeysReachTheKeyStoreAsTheGameKnowsThem) {
         {"home", SDLK_HOME, 0, nullptr, 0},
         {"f1", SDLK_F1, 0, nullptr, 0},
         {"alt+x", SDLK_x, KMOD_LALT, "x", 0},
+        // The keypad: arrows and Delete while it does not type digits, digits while it does.
+        {"keypad 4", SDLK_KP_4, 0, nullptr, 37},
+        {"keypad 8", SDLK_KP_8, 0, nullptr, 38},
+        {"keypad 6", SDLK_KP_6, 0, nullptr, 39},
+        {"keypad 2", SDLK_KP_2, 0, nullptr, 40},
+        {"keypad del", SDLK_KP_PERIOD, 0, nullptr, 46},
+        {"keypad 4, numlock", SDLK_KP_4, KMOD_NUM, "4", '4'},
+        {"keypad 2, numlock", SDLK_KP_2, KMOD_NUM, "2", '2'},
+        {"keypad point, numlock", SDLK_KP_PERIOD, KMOD_NUM, ".", '.'},
+        {"keypad 8, numlock and shift", SDLK_KP_8, KMOD_NUM | KMOD_LSHIFT, nullptr, 38},
+        {"keypad 5", SDLK_KP_5, 0, nullptr, 0},
     };
     for (const Case& c : cases) {
         g_key_slot = 0;
+        g_host.keys = KeyQueue{};
         if (c.sym != SDLK_UNKNOWN) key(c.sym, c.mod);
         if (c.text != nullptr) text(c.text);
         EXPECT_EQ(g_key_slot, c.want) << c.name;
@@ -154,7 +247,7 @@ TEST_F(WindowInput, MenuAndBoxes) {
     text("?");
     ASSERT_NE(g_host.dialog.window, nullptr);
     EXPECT_EQ(g_host.dialog.kind, DIALOG_ABOUT);
-    EXPECT_STREQ(SDL_GetWindowTitle(g_host.dialog.window), "Info");
+    EXPECT_STREQ(SDL_GetWindowTitle(g_host.dialog.window), "About Marivane");
     click(350, 294);
     EXPECT_EQ(g_mouse_buttons, 0u);
     EXPECT_EQ(g_mouse_x, 0u);
@@ -174,6 +267,7 @@ TEST_F(WindowInput, MenuAndBoxes) {
     click(help.drop_x + 10, help.drop_y + 2 + MENU_ROW_HEIGHT / 2);
     ASSERT_NE(g_host.dialog.window, nullptr);
     EXPECT_EQ(g_host.dialog.kind, DIALOG_INSTRUCTIONS);
+    EXPECT_STREQ(SDL_GetWindowTitle(g_host.dialog.window), "Instructions");
     DialogLayout box = dialog_layout(DIALOG_INSTRUCTIONS);
     SDL_Event e{};
     e.type = SDL_MOUSEBUTTONDOWN;

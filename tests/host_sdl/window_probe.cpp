@@ -11,14 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "engine/frame.h"
 #include "engine/input.h"
+#include "engine/timing.h"
 #include "host/platform.h"
 #include "host/sdl_window.h"
 #include "tests/host_sdl/test_frame.h"
 
 namespace {
 
-void probe_game() {
+int32_t probe_game() {
     test_frame_publish(-1, -1);
     const MenuLayout m = menu_layout();
     const MenuTitleLayout& file = m.titles[0];
@@ -31,9 +33,12 @@ void probe_game() {
                 (file.x0 + file.x1) / 2, file.drop_x + 10, row(file, 0), (help.x0 + help.x1) / 2,
                 help.drop_x + 10, row(help, 0), row(help, 1));
     std::fflush(stdout);
+    // Polls as the game does: the buttons once a pass, then the key store, which sleeps 30 ms
+    // when it is empty. Ctrl+Q ends the game with status 5.
+    g_mouse_present = 1;
     uint32_t buttons = 0;
     for (;;) {
-        uint32_t now = g_mouse_buttons.load();
+        uint32_t now = mouse_get_buttons();
         int32_t x = static_cast<int32_t>(g_mouse_x.load()), y = static_cast<int32_t>(g_mouse_y.load());
         if ((now & MOUSE_LEFT) != 0 && (buttons & MOUSE_LEFT) == 0) {
             std::printf("left %d %d\n", x, y);
@@ -41,12 +46,20 @@ void probe_game() {
         }
         if ((now & MOUSE_RIGHT) != 0 && (buttons & MOUSE_RIGHT) == 0) std::printf("right %d %d\n", x, y);
         buttons = now;
-        uint32_t key = g_key_slot.exchange(0);
-        if (key != 0) std::printf("key %u\n", key);
+        if (key_slot_poll() != 0) {
+            uint32_t key = key_slot_take();
+            std::printf("key %u\n", key);
+            if (key == 17) {
+                std::printf("game ends\n");
+                std::fflush(stdout);
+                return 5;
+            }
+            game_sleep_ms(30);  // the game draws what the key did
+        }
         std::fflush(stdout);
-        platform_sleep_ms(20);
     }
 }
+
 
 int compare(const char* path, int32_t mx, int32_t my) {
     std::ifstream in(path, std::ios::binary);
@@ -89,7 +102,8 @@ int bench() {
     auto start = Clock::now();
     for (int32_t i = 0; i < rounds; ++i) host_window_present();
     double us = std::chrono::duration<double, std::micro>(Clock::now() - start).count() / rounds;
-    std::printf("one presentation (%s): %.0f us\n", SDL_GetCurrentVideoDriver(), us);
+    std::printf("one presentation (%s, %s): %.0f us\n", SDL_GetCurrentVideoDriver(),
+                g_host.surface_mode ? "window surface" : "renderer", us);
     host_window_close();
     return 0;
 }
