@@ -1,4 +1,5 @@
 #include "game/state_reset.h"
+#include "tests/harness/game_data.h"
 #include "tests/game/day_step_fixture.h"
 
 #include <cstdio>
@@ -35,10 +36,6 @@ bool letter_up() {
     return false;
 }
 
-void load_font(const char* file, Font* font) {
-    if (font->data != nullptr) return;
-    ASSERT_EQ(font_load(file, font), 1) << file;
-}
 
 }  // namespace
 
@@ -82,11 +79,7 @@ void DayStepTest::on_sleep(void* context) {
 
 void DayStepTest::SetUp() {
     harness_start_engine();
-    load_font("sys13.fnt", &g_font_sys13);
-    load_font("sys8b.fnt", &g_font_sys8b);
-    load_font("sys7b.fnt", &g_font_sys7b);
-    load_font("sys8.fnt", &g_font_sys8);
-    ASSERT_EQ(picture_files_open("ib1vga.dat", "ib2vga.dat"), 1);
+    harness_load_game_data();
     screen_area_files_delete();
     all_state_reset();
     g_difficulty = 1;

@@ -1,3 +1,4 @@
+#include "tests/harness/game_data.h"
 #include "tests/voyage/voyage_fixture.h"
 
 #include <cstdio>
@@ -26,10 +27,6 @@ namespace {
 constexpr uint32_t GIVE_UP_MS = 10u * 60u * 1000u;
 constexpr uint32_t KEY_SPACING_MS = 150;
 
-void load_font(const char* file, Font* font) {
-    if (font->data != nullptr) return;
-    ASSERT_EQ(font_load(file, font), 1) << file;
-}
 
 }  // namespace
 
@@ -78,11 +75,7 @@ void VoyageTest::on_sleep(void* context) {
 
 void VoyageTest::SetUp() {
     harness_start_engine();
-    load_font("sys13.fnt", &g_font_sys13);
-    load_font("sys8b.fnt", &g_font_sys8b);
-    load_font("sys7b.fnt", &g_font_sys7b);
-    load_font("sys8.fnt", &g_font_sys8);
-    ASSERT_EQ(picture_files_open("ib1vga.dat", "ib2vga.dat"), 1);
+    harness_load_game_data();
     screen_area_files_delete();
     world_state_reset();
     ui_state_reset();
