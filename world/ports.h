@@ -1,5 +1,5 @@
 // The ports of the world: position, wage level, harbour costs, the cargoes each ships and the odds
-// of the incidents of its port area. Row 0 is a placeholder the game never offers.
+// of the incidents of its port area. Row 0 is a filler row the game never offers.
 #pragma once
 
 #include <cstdint>

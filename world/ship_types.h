@@ -1,4 +1,4 @@
-// The ship models the broker sells. Row 0 is a placeholder the game never offers. Model names are
+// The ship models the broker sells. Row 0 is a filler row the game never offers. Model names are
 // the same in every language build.
 #pragma once
 

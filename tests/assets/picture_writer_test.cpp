@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "assets/art.h"
-#include "assets/picture_placeholders.h"
+#include "assets/pattern_pictures.h"
 #include "engine/picture.h"
 #include "engine/picture_decode.h"
 #include "tests/harness/harness.h"

@@ -1,4 +1,4 @@
-#include "assets/picture_placeholders.h"
+#include "assets/pattern_pictures.h"
 
 #include <cstring>
 
@@ -24,7 +24,7 @@ void paint_palette(uint8_t* palette) {
 
 }  // namespace
 
-void paint_placeholder_picture(int32_t n, PictureImage* image) {
+void paint_pattern_picture(int32_t n, PictureImage* image) {
     paint_palette(image->palette);
     uint32_t noise = 12345u * static_cast<uint32_t>(n) + 1u;
     for (int32_t y = 0; y < PICTURE_IMAGE_HEIGHT; ++y) {
