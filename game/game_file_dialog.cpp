@@ -50,8 +50,15 @@ const char* game_load_message(int32_t result) {
 int32_t load_game_dialog() {
     const char* question[] = {lang_text(TXT_LOAD_QUESTION_1), lang_text(TXT_LOAD_QUESTION_2), nullptr};
     if (ask_yes_no(question, lang_text(TXT_LOAD_YES), lang_text(TXT_LOAD_NO), kBoxKind) != 1) return 3;
-    if (!ask_name(TXT_LOAD_TITLE)) return 3;
+    // The game in progress keeps its file name unless another game replaces it.
+    char kept[sizeof g_game_file_name];
+    std::memcpy(kept, g_game_file_name, sizeof kept);
+    if (!ask_name(TXT_LOAD_TITLE)) {
+        std::memcpy(g_game_file_name, kept, sizeof kept);
+        return 3;
+    }
     int32_t result = load_game_file(g_game_file_name);
+    if (result != GAME_LOAD_OK) std::memcpy(g_game_file_name, kept, sizeof kept);
     if (const char* message = game_load_message(result)) show_message(message);
     return result;
 }

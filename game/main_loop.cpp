@@ -11,6 +11,7 @@
 #include "game/setup.h"
 #include "game/project_commands.h"
 #include "world/records.h"
+#include "world/weather.h"
 #include "game/shipowner_chooser.h"
 #include "views/status_panel.h"
 #include "views/world_map.h"
@@ -198,7 +199,12 @@ void main_loop_check_playing_time() {
 
 void main_loop_pass(MainLoop* loop) {
     set_run_button_state(loop->run_state);
-    serve_project_command();
+    if (serve_project_command() != 0) {
+        // Another game was loaded: its main screen is drawn at once, as a start from its file
+        // draws it (the weather is not saved and starts afresh).
+        weather_reset();
+        main_screen_enter(loop);
+    }
     loop->saved_run_state = loop->run_state;
     main_loop_read_buttons(loop);
     main_loop_side_button(loop);

@@ -1,5 +1,7 @@
 #include "game/project_commands.h"
 
+#include "world/game_file.h"
+
 #include <cstdio>
 
 #include "game/game_file_dialog.h"
@@ -39,16 +41,18 @@ void ask_quit() {
 
 }  // namespace
 
-void serve_project_command() {
+int32_t serve_project_command() {
     int32_t command = g_project_command;
-    if (command == PROJECT_NONE) return;
+    if (command == PROJECT_NONE) return 0;
+    int32_t loaded = 0;
     switch (command) {
         case PROJECT_ABOUT:
             show_about();
             break;
         case PROJECT_LOAD:
-            load_game_dialog();
-            break;  // a failed load leaves what it read
+            // A failed load leaves the game in progress as it was.
+            loaded = load_game_dialog() == GAME_LOAD_OK ? 1 : 0;
+            break;
         case PROJECT_SAVE:
             save_game_dialog();
             break;
@@ -66,4 +70,5 @@ void serve_project_command() {
             break;
     }
     g_project_command = PROJECT_NONE;
+    return loaded;
 }

@@ -5,7 +5,9 @@ usage() {
     cat <<'USAGE'
 usage: bash scripts/play.sh
 Installs the Debian packages the build needs when any is missing, builds the English game in
-build/release and starts it in the folder of its data files.
+build/release and starts it in the player's own folder, $XDG_DATA_HOME/marivane (by default
+~/.local/share/marivane). That folder holds links to the built data files and the games folder
+of saved games, so saved games survive a rebuild, a cleaned build or a new clone.
 USAGE
 }
 case "${1:-}" in
@@ -17,5 +19,21 @@ cd "$(dirname "$0")/.."
 bash scripts/setup-packages.sh build
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARIVANE_TESTS=OFF > /dev/null
 cmake --build build/release -j"$(nproc)" --target marivane-en game_data
-cd build/release/data
-exec ../bin/marivane-en
+root="$(pwd)"
+play_dir="${XDG_DATA_HOME:-$HOME/.local/share}/marivane"
+mkdir -p "$play_dir/games"
+# Every built data file is linked afresh (a rebuild may add or rename one); the games folder is
+# the player's own and never a link.
+for f in "$root"/build/release/data/*; do
+    name="$(basename "$f")"
+    [ "$name" = games ] && continue
+    ln -sfn "$f" "$play_dir/$name"
+done
+# Games saved before the games moved out of the build are copied over once, never overwriting.
+if [ -d "$root/build/release/data/games" ]; then
+    for g in "$root"/build/release/data/games/*; do
+        [ -f "$g" ] && cp -n "$g" "$play_dir/games/"
+    done
+fi
+cd "$play_dir"
+exec "$root/build/release/bin/marivane-en"

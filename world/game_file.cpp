@@ -136,29 +136,44 @@ bool office_styles_sound(const uint8_t* styles) {
     return seen == (1u << SHIPOWNER_MAX) - 1;
 }
 
+// A game as read from a file, held apart from the game in progress until the whole file has been
+// found good.
+struct ReadGame {
+    int8_t difficulty;
+    int32_t difficulty_allowance;
+    int8_t count;
+    int32_t playing_duration;
+    int32_t game_spare;
+    int32_t day;
+    int32_t freight_index;
+    int32_t ship_price_index;
+    int32_t daily_phase;
+    uint8_t office_style[SHIPOWNER_MAX];
+    int32_t sim_mode;
+    Shipowner owners[SHIPOWNER_MAX];
+};
+
 // The game-wide values after the identification text; false when the file ends or a value is one
-// the game cannot use. The values read so far stay in their globals.
-bool read_header(Reader* r, bool current, int8_t* count) {
+// the game cannot use.
+bool read_header(Reader* r, bool current, ReadGame* g) {
     uint8_t id_end;
     if (!read_u8(r, &id_end)) return false;
-    if (!read_i8(r, &g_difficulty) || !read_i32(r, &g_difficulty_allowance) || !read_i8(r, count))
+    if (!read_i8(r, &g->difficulty) || !read_i32(r, &g->difficulty_allowance) || !read_i8(r, &g->count))
         return false;
-    if (!read_i32(r, &g_playing_duration) || !read_i32(r, &g_game_spare) || !read_i32(r, &g_day))
+    if (!read_i32(r, &g->playing_duration) || !read_i32(r, &g->game_spare) || !read_i32(r, &g->day))
         return false;
-    if (!read_i32(r, &g_freight_index) || !read_i32(r, &g_ship_price_index) || !read_i32(r, &g_daily_phase))
+    if (!read_i32(r, &g->freight_index) || !read_i32(r, &g->ship_price_index) ||
+        !read_i32(r, &g->daily_phase))
         return false;
-    uint8_t styles[SHIPOWNER_MAX];
-    if (!read_bytes(r, styles, SHIPOWNER_MAX) || !office_styles_sound(styles)) return false;
-    std::memcpy(g_office_style, styles, SHIPOWNER_MAX);
-    g_sim_mode = 0;
-    if (current && !read_i32(r, &g_sim_mode)) return false;
-    return *count >= 0 && *count <= SHIPOWNER_MAX && g_difficulty >= 1 && g_difficulty <= 3;
+    if (!read_bytes(r, g->office_style, SHIPOWNER_MAX) || !office_styles_sound(g->office_style)) return false;
+    g->sim_mode = 0;
+    if (current && !read_i32(r, &g->sim_mode)) return false;
+    return g->count >= 0 && g->count <= SHIPOWNER_MAX && g->difficulty >= 1 && g->difficulty <= 3;
 }
 
-// One shipowner and its ships, read into g_shipowners[index]. A ship block is allocated only once
-// its whole image has been read and found sound.
-int32_t read_shipowner(Reader* r, int32_t index) {
-    Shipowner* owner = &g_shipowners[index];
+// One shipowner and its ships, read into owner. A ship block is allocated only once its whole
+// image has been read and found sound; the blocks already linked stay on owner->ships.
+int32_t read_shipowner(Reader* r, Shipowner* owner) {
     uint8_t image[SHIPOWNER_IMAGE_SIZE];
     if (!read_bytes(r, image, SHIPOWNER_IMAGE_SIZE)) return GAME_LOAD_BAD_ID;
     int32_t more = shipowner_from_image(image, owner);
@@ -179,7 +194,7 @@ int32_t read_shipowner(Reader* r, int32_t index) {
     return GAME_LOAD_OK;
 }
 
-int32_t read_game(Reader* r) {
+int32_t read_game(Reader* r, ReadGame* g) {
     char id[GAME_FILE_ID_SIZE + 1];
     if (!read_bytes(r, id, GAME_FILE_ID_SIZE)) return GAME_LOAD_BAD_ID;
     id[GAME_FILE_ID_SIZE] = '\0';
@@ -191,21 +206,44 @@ int32_t read_game(Reader* r) {
     } else {
         return GAME_LOAD_BAD_ID;
     }
-    int8_t count = 0;
-    if (!read_header(r, current, &count)) return GAME_LOAD_BAD_ID;
+    if (!read_header(r, current, g)) return GAME_LOAD_BAD_ID;
 
     uint32_t checksum = kChecksumStart;
-    for (int32_t i = 0; i < count; ++i) {
-        int32_t result = read_shipowner(r, i);
+    for (int32_t i = 0; i < g->count; ++i) {
+        int32_t result = read_shipowner(r, &g->owners[i]);
         if (result != GAME_LOAD_OK) return result;
-        checksum = checksum_add(checksum, &g_shipowners[i]);
+        checksum = checksum_add(checksum, &g->owners[i]);
     }
     uint32_t stored;
     char trailer[sizeof kTrailer];
     if (!read_u32(r, &stored) || !read_bytes(r, trailer, sizeof trailer)) return GAME_LOAD_BAD_ID;
     if (stored != checksum_next(checksum)) return GAME_LOAD_BAD_CRC;
-    g_shipowner_count = count;
     return GAME_LOAD_OK;
+}
+
+void free_read_ships(ReadGame* g) {
+    for (Shipowner& owner : g->owners) free_ships(&owner);
+}
+
+// The read game becomes the game in progress. The ships of the old game are freed; shipowner
+// records beyond the file's count keep their old values without ships.
+void take_read_game(ReadGame* g) {
+    free_all_ships(SHIPOWNER_MAX);
+    g_difficulty = g->difficulty;
+    g_difficulty_allowance = g->difficulty_allowance;
+    g_playing_duration = g->playing_duration;
+    g_game_spare = g->game_spare;
+    g_day = g->day;
+    g_freight_index = g->freight_index;
+    g_ship_price_index = g->ship_price_index;
+    g_daily_phase = g->daily_phase;
+    std::memcpy(g_office_style, g->office_style, SHIPOWNER_MAX);
+    g_sim_mode = g->sim_mode;
+    for (int32_t i = 0; i < g->count; ++i) {
+        g_shipowners[i] = g->owners[i];
+        g->owners[i].ships = nullptr;
+    }
+    g_shipowner_count = g->count;
 }
 
 }  // namespace
@@ -243,20 +281,19 @@ int32_t save_game_file(const char* path) {
     return GAME_SAVE_OK;
 }
 
-// Every shipowner record is cleared of its ships before and after a failed read, not only the
-// ones counted, so that no list can outlive the game it belonged to.
+// The file is read whole into a ReadGame; the game in progress is replaced only when every part
+// of it is good, so a damaged file leaves the game as it was.
 int32_t load_game_file(const char* path) {
     Reader r{dos_open(path, DOS_O_RDONLY | DOS_O_BINARY)};
     if (r.handle < 0) return GAME_LOAD_NOT_FOUND;
-    free_all_ships(SHIPOWNER_MAX);
-    g_shipowner_count = 0;
-    int32_t result = read_game(&r);
+    ReadGame read{};
+    int32_t result = read_game(&r, &read);
     dos_close(r.handle);
     if (result != GAME_LOAD_OK) {
-        free_all_ships(SHIPOWNER_MAX);
-        g_shipowner_count = 0;
+        free_read_ships(&read);
         return result;
     }
+    take_read_game(&read);
     seconds_since_start(&g_game_start_time);
     return GAME_LOAD_OK;
 }

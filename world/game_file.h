@@ -38,7 +38,7 @@ int32_t game_file_time_left(int32_t now_seconds);
 // first should a killed save have left one) and renamed over path only once it is complete and on
 // disk, so a failed save leaves the previous file as it was. 0 saved, 1 failed.
 int32_t save_game_file(const char* path);
-// Reads a game from path over the shipowners and the game-wide values, freeing the ships of the
-// game in memory first (unless the file cannot be opened). On any failure but
-// GAME_LOAD_NOT_FOUND, g_shipowner_count is 0 and no ship is held.
+// Reads a game from path. Only when the whole file is good does it replace the game in progress
+// (the old game's ships are freed); on any failure the shipowners, their ships and the game-wide
+// values are as before the call.
 int32_t load_game_file(const char* path);

@@ -71,7 +71,7 @@ TEST_F(GameFileDialog, CancellingTheRequesterLoadsNothing) {
     headless_script(100, HEADLESS_KEY, 'y');
     headless_script_click(600, kCancelX, kCancelY);
     EXPECT_EQ(load_game_dialog(), 3);
-    EXPECT_STREQ(g_game_file_name, "");
+    EXPECT_STREQ(g_game_file_name, "games\\known.trp") << "the game in progress keeps its name";
     EXPECT_EQ(g_shipowner_count, 2);
     EXPECT_EQ(ship_count(&g_shipowners[0]), 2);
 }
@@ -88,12 +88,40 @@ TEST_F(GameFileDialog, LoadsTheChosenFile) {
 }
 
 TEST_F(GameFileDialog, AFailedLoadShowsItsMessageAndKeepsTheName) {
+    std::strcpy(g_game_file_name, "games\\known.trp");
     headless_script(100, HEADLESS_KEY, 'y');
     uint32_t t = script_file_name(500, "nofile");
     headless_script(t + 200, HEADLESS_KEY, 13);  // closes the message
     EXPECT_EQ(load_game_dialog(), GAME_LOAD_NOT_FOUND);
-    EXPECT_STREQ(g_game_file_name, "games\\nofile.trp");
+    EXPECT_STREQ(g_game_file_name, "games\\known.trp");
     EXPECT_EQ(headless_pending_events(), 0u) << "the message box took the last key";
+}
+
+// A good game loaded from the menu, then a damaged file ("not a valid MRV-File"): the good game
+// stays in memory whole, under its own name, and a save writes it back unchanged.
+TEST_F(GameFileDialog, ADamagedFileLeavesTheLoadedGameIntact) {
+    clear_game();
+    std::string good = harness_read_file("games/known.trp");
+    std::string bad = good;
+    bad[KNOWN_SHIP_1 + 16] = 9;  // a ship model the game does not have
+    harness_write_file("games/bad.trp", bad);
+    headless_script(100, HEADLESS_KEY, 'y');
+    uint32_t t = script_file_name(500, "known");
+    ASSERT_EQ(load_game_dialog(), GAME_LOAD_OK);
+    const std::string before = game_bytes();
+    const int32_t blocks = ship_blocks_in_use();
+
+    headless_script(t + 100, HEADLESS_KEY, 'y');
+    t = script_file_name(t + 500, "bad");
+    headless_script(t + 200, HEADLESS_KEY, 13);  // closes the message
+    EXPECT_EQ(load_game_dialog(), GAME_LOAD_BAD_ID);
+    EXPECT_STREQ(g_game_file_name, "games\\known.trp");
+    EXPECT_EQ(g_shipowner_count, 2);
+    EXPECT_STREQ(g_shipowners[0].ships->name, "Albatros");
+    EXPECT_EQ(ship_blocks_in_use(), blocks);
+    EXPECT_EQ(game_bytes(), before);
+    save_game_dialog();
+    EXPECT_EQ(harness_read_file("games/known.trp"), good) << "S writes the good game back";
 }
 
 TEST_F(GameFileDialog, MessagesOfTheLoadResults) {

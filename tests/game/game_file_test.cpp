@@ -218,9 +218,11 @@ TEST_F(GameFileTest, EditedShipsLoadButEditedCashDoesNot) {
     std::string cash = f;
     put_le32(&cash, KNOWN_OWNER_1 + 48, 999999);
     harness_write_file("games/cash.trp", cash);
+    std::string before = game_bytes();
+    int32_t blocks = ship_blocks_in_use();
     EXPECT_EQ(load_game_file("games\\cash.trp"), GAME_LOAD_BAD_CRC);
-    EXPECT_EQ(g_shipowner_count, 0);
-    EXPECT_EQ(ship_blocks_in_use(), base_blocks_);
+    EXPECT_EQ(game_bytes(), before) << "the edited-ships game stays";
+    EXPECT_EQ(ship_blocks_in_use(), blocks);
 }
 
 TEST_F(GameFileTest, BytesAfterTheTrailerAreIgnored) {
@@ -316,16 +318,21 @@ const CorruptCase kCorrupt[] = {
 
 class CorruptFile : public GameFileTest, public testing::WithParamInterface<CorruptCase> {};
 
-TEST_P(CorruptFile, FailsAndLeavesNoGame) {
+TEST_P(CorruptFile, FailsAndKeepsTheGameInProgress) {
     std::string f = known_game_file();
     GetParam().damage(&f);
     harness_write_file("games/bad.trp", f);
-    // The known game is in memory with its ships: a failed load must free them too.
+    // The known game is in memory with its ships: a failed load leaves it whole, and what was
+    // read of the damaged file is freed.
     ASSERT_EQ(g_shipowner_count, 2);
+    const std::string before = game_bytes();
+    const Ship* first = g_shipowners[0].ships;
     EXPECT_EQ(load_game_file("games\\bad.trp"), GetParam().result);
-    EXPECT_EQ(g_shipowner_count, 0);
-    EXPECT_EQ(ships_in_lists(), 0);
-    EXPECT_EQ(ship_blocks_in_use(), base_blocks_);
+    EXPECT_EQ(g_shipowner_count, 2);
+    EXPECT_EQ(g_shipowners[0].ships, first);
+    EXPECT_EQ(ships_in_lists(), 2);
+    EXPECT_EQ(ship_blocks_in_use() - base_blocks_, 2);
+    EXPECT_EQ(game_bytes(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CorruptFile, testing::ValuesIn(kCorrupt), CaseName());
@@ -336,9 +343,9 @@ TEST_F(GameFileTest, RunningOutOfMemoryFreesWhatWasRead) {
     for (int32_t granted = 0; granted < 2; ++granted) {
         ship_alloc_fail_after(granted);
         EXPECT_EQ(load_game_file("games\\known.trp"), GAME_LOAD_NO_MEMORY) << granted;
-        EXPECT_EQ(g_shipowner_count, 0);
-        EXPECT_EQ(ships_in_lists(), 0);
-        EXPECT_EQ(ship_blocks_in_use(), base_blocks_);
+        EXPECT_EQ(g_shipowner_count, 2);
+        EXPECT_EQ(ships_in_lists(), 2);
+        EXPECT_EQ(ship_blocks_in_use() - base_blocks_, 2);
     }
     ship_alloc_fail_after(-1);
     EXPECT_EQ(load_game_file("games\\known.trp"), GAME_LOAD_OK);
@@ -361,6 +368,8 @@ TEST_F(GameFileTest, EveryInvertedByteFailsCleanlyOrLoadsWhole) {
         std::string bad = f;
         bad[i] = static_cast<char>(~bad[i]);
         harness_write_file("games/flip.trp", bad);
+        const std::string before = game_bytes();
+        const int32_t blocks = ship_blocks_in_use();
         int32_t result = load_game_file("games\\flip.trp");
         if (result == GAME_LOAD_OK) {
             ASSERT_FALSE(must_fail(i)) << "offset " << i << " loaded";
@@ -368,8 +377,8 @@ TEST_F(GameFileTest, EveryInvertedByteFailsCleanlyOrLoadsWhole) {
         } else {
             ++failed;
             ASSERT_TRUE(result == GAME_LOAD_BAD_ID || result == GAME_LOAD_BAD_CRC) << "offset " << i;
-            ASSERT_EQ(g_shipowner_count, 0) << "offset " << i;
-            ASSERT_EQ(ship_blocks_in_use(), base_blocks_) << "offset " << i;
+            ASSERT_EQ(ship_blocks_in_use(), blocks) << "offset " << i;
+            ASSERT_EQ(game_bytes(), before) << "offset " << i;
         }
     }
     EXPECT_GE(failed, 80);
