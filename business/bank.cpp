@@ -2,6 +2,7 @@
 
 #include "business/amount_dialog.h"
 #include "engine/frame.h"
+#include "engine/intmath.h"
 #include "engine/picture.h"
 #include "lang/lang.h"
 #include "ui/input_poll.h"
@@ -80,7 +81,7 @@ void change_home_port(int32_t player) {
     if (ask_yes_no(question, lang_text(TXT_REGISTER_YES), lang_text(TXT_REGISTER_NO), 0) != 1) return;
 
     int32_t fee = home_port_fee(&owner);
-    if (owner.cash - fee < 0) {
+    if (wrap_sub(owner.cash, fee) < 0) {
         const char* penalty[] = {lang_text(TXT_PENALTY_1),
                                  lang_text(TXT_PENALTY_2),
                                  lang_text(TXT_PENALTY_3),
@@ -89,16 +90,16 @@ void change_home_port(int32_t player) {
                                  lang_text(TXT_OFFICE_BLANK),
                                  nullptr};
         bank_message_box(penalty);
-        owner.cash -= 1000;
-        owner.expenses_general += 1000;
+        owner.cash = wrap_sub(owner.cash, 1000);
+        owner.expenses_general = wrap_add(owner.expenses_general, 1000);
         return;
     }
     int8_t before = owner.home_port;
     choose_home_port_dialog(player);
     // The picker moves the home port as the player browses; only a different port at the end costs.
     if (owner.home_port != before) {
-        owner.cash -= fee;
-        owner.expenses_general += fee;
+        owner.cash = wrap_sub(owner.cash, fee);
+        owner.expenses_general = wrap_add(owner.expenses_general, fee);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "business/amount_dialog.h"
 #include "business/bank.h"
+#include "engine/intmath.h"
 #include "lang/lang.h"
 #include "ui/requester.h"
 #include "views/accounts.h"
@@ -68,9 +69,9 @@ void obtain_credit_dialog(int32_t player, Shipowner* owner) {
                                    lang_text(TXT_TOO_MUCH_3), nullptr};
             amount_dialog_refuse(&dialog, lines);
         } else if (a > 0) {
-            owner->credit += a;
-            owner->cash += a;
-            owner->income_sales += a;
+            owner->credit = wrap_add(owner->credit, a);
+            owner->cash = wrap_add(owner->cash, a);
+            owner->income_sales = wrap_add(owner->income_sales, a);
             owner->credit_rate = 3;
             owner->credit_period = 91;
             // A small borrowing (below 34) puts the whole credit at 12 % a year.
@@ -108,9 +109,9 @@ void repay_credit_dialog(int32_t player, Shipowner* owner) {
         } else if (a >= 1) {
             if (a - 200 <= owner->cash) {
                 const auto payment = static_cast<int32_t>(static_cast<int64_t>(a) * 112 / 100);
-                owner->credit -= a;
-                owner->cash -= payment;
-                owner->expenses_general += payment;
+                owner->credit = wrap_sub(owner->credit, a);
+                owner->cash = wrap_sub(owner->cash, payment);
+                owner->expenses_general = wrap_add(owner->expenses_general, payment);
             } else {
                 const char* lines[] = {lang_text(TXT_NO_DEAL_1), lang_text(TXT_NO_DEAL_2), nullptr};
                 amount_dialog_refuse(&dialog, lines);

@@ -4,6 +4,7 @@
 #include "business/amount_dialog.h"
 #include "business/bank.h"
 #include "business/ship_picker.h"
+#include "engine/intmath.h"
 #include "lang/lang.h"
 #include "ui/input_poll.h"
 #include "ui/requester.h"
@@ -38,7 +39,7 @@ int32_t draw_ship_list(int32_t player, const Shipowner* owner, int32_t mode, Scr
 
 int32_t mortgage_maximum(const Ship* ship) {
     const int32_t model = ship->ship_type;
-    int32_t v = g_ship_type_table[model].price * ship->condition / 10000;
+    int32_t v = wrap_mul(g_ship_type_table[model].price, ship->condition) / 10000;
     v = g_ship_price_index * v / 1000;
     v = v * 90 / 100;
     int32_t loan_to_value = 0;
@@ -103,13 +104,13 @@ void raise_mortgage_dialog(int32_t player, Shipowner* owner, Ship* ship) {
             const char* lines[] = {lang_text(TXT_OVERDO_1), lang_text(TXT_OVERDO_2), nullptr};
             amount_dialog_refuse(&dialog, lines);
         } else if (a >= 1) {
-            ship->mortgage += a;
-            owner->cash += a;
-            owner->income_sales += a;
+            ship->mortgage = wrap_add(ship->mortgage, a);
+            owner->cash = wrap_add(owner->cash, a);
+            owner->income_sales = wrap_add(owner->income_sales, a);
             ship->mortgage_rate = 2;
             ship->mortgage_period = 90;
             // A small mortgage (a total below 50) runs at 9 % a year instead.
-            if (ship->mortgage != 0 && ship->mortgage * 2 / 100 == 0) {
+            if (ship->mortgage != 0 && wrap_mul(ship->mortgage, 2) / 100 == 0) {
                 ship->mortgage_period = 365;
                 ship->mortgage_rate = 9;
             }
@@ -151,9 +152,9 @@ void pay_off_mortgage_dialog(int32_t player, Shipowner* owner, Ship* ship) {
             // The bank lets the payment run up to 200 k$ beyond the cash, no further.
             if (a - 200 <= owner->cash) {
                 const auto payment = static_cast<int32_t>(static_cast<int64_t>(a) * 108 / 100);
-                ship->mortgage -= a;
-                owner->cash -= payment;
-                owner->expenses_general += payment;
+                ship->mortgage = wrap_sub(ship->mortgage, a);
+                owner->cash = wrap_sub(owner->cash, payment);
+                owner->expenses_general = wrap_add(owner->expenses_general, payment);
             } else {
                 const char* lines[] = {lang_text(TXT_NO_DEAL_1), lang_text(TXT_NO_DEAL_2), nullptr};
                 amount_dialog_refuse(&dialog, lines);

@@ -8,6 +8,7 @@
 #include "engine/draw.h"
 #include "engine/font.h"
 #include "engine/frame.h"
+#include "engine/intmath.h"
 #include "engine/picture.h"
 #include "engine/timing.h"
 #include "lang/lang.h"
@@ -85,7 +86,7 @@ void bunker_fuel_dialog(int32_t player, Shipowner* shipowner, Ship* ship, const 
     Bunker b{bunker_price(rolls[ROLL_FUEL_PRICE]), 0, 0, ship->fuel, g_ship_type_table[ship->ship_type].bunker_t};
     if (b.bunker <= 0) b.bunker = 1;  // no model is without a bunker; never divide by zero
     const int32_t fuel_on_entry = ship->fuel;
-    int32_t level = b.fuel * 100 / b.bunker;
+    int32_t level = wrap_mul(b.fuel, 100) / b.bunker;
 
     set_draw_color(1);
     fill_rect(88, gauge_y(level), 157, 168);
@@ -109,7 +110,7 @@ void bunker_fuel_dialog(int32_t player, Shipowner* shipowner, Ship* ship, const 
         }
         if (g_command >= 10) {
             ship->fuel = b.fuel;
-            int32_t new_level = b.fuel * 100 / b.bunker;
+            int32_t new_level = wrap_mul(b.fuel, 100) / b.bunker;
             if (new_level > level) {
                 int32_t span = new_level - level;
                 for (int32_t i = level; i <= new_level; ++i) {
@@ -128,12 +129,12 @@ void bunker_fuel_dialog(int32_t player, Shipowner* shipowner, Ship* ship, const 
     } while (g_command != 1 && g_quit == 0);
 
     int32_t charge = b.cost / 1000;
-    if (shipowner->cash - charge < 0) {
+    if (wrap_sub(shipowner->cash, charge) < 0) {
         if (b.cost > 0) show_no_cash_message();
         ship->fuel = fuel_on_entry;
     } else {
-        shipowner->cash -= charge;
-        shipowner->expenses_general += charge;
+        shipowner->cash = wrap_sub(shipowner->cash, charge);
+        shipowner->expenses_general = wrap_add(shipowner->expenses_general, charge);
     }
     screen_buttons_clear();
 }

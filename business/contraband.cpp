@@ -1,6 +1,7 @@
 #include "business/contraband.h"
 
 #include "business/harbour_report.h"
+#include "engine/intmath.h"
 #include "engine/random.h"
 #include "lang/lang.h"
 #include "ui/input_poll.h"
@@ -14,8 +15,8 @@ namespace {
 const char* T(TextId id) { return lang_text(id); }
 
 void charge(Shipowner* shipowner, int32_t amount) {
-    shipowner->cash -= amount;
-    shipowner->expenses_general += amount;
+    shipowner->cash = wrap_sub(shipowner->cash, amount);
+    shipowner->expenses_general = wrap_add(shipowner->expenses_general, amount);
 }
 
 void show_release(Shipowner* shipowner, int32_t amount) {
@@ -87,8 +88,8 @@ int32_t contraband_on_arrival(Shipowner* shipowner, Ship* ship, int32_t* result)
     if (delivered >= 4) {
         int32_t reward = ship->smuggling_reward;
         *result += reward * 1000;
-        shipowner->cash += reward;
-        shipowner->income_shipping += reward;
+        shipowner->cash = wrap_add(shipowner->cash, reward);
+        shipowner->income_shipping = wrap_add(shipowner->income_shipping, reward);
         clean(ship);
         return DETENTION_NONE;
     }

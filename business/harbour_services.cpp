@@ -1,5 +1,6 @@
 #include "business/harbour_services.h"
 
+#include "engine/intmath.h"
 #include "lang/lang.h"
 #include "ui/letter.h"
 #include "world/records.h"
@@ -10,8 +11,8 @@ void tow_ship_out_of_fuel(int32_t player, Shipowner* shipowner, Ship* ship) {
                            nullptr};
     letter_show(player, shipowner, ship, lines, 0);
     // A friendly favour, not a bill: no account records it.
-    shipowner->cash -= 1000;
-    ship->fuel += 2000;
+    shipowner->cash = wrap_sub(shipowner->cash, 1000);
+    ship->fuel = wrap_add(ship->fuel, 2000);
     shipowner->status -= 1;
     if (shipowner->status < 0) shipowner->status = 0;
 }

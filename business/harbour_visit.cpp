@@ -8,6 +8,7 @@
 #include "business/harbour_services.h"
 #include "business/visit_rolls.h"
 #include "engine/draw.h"
+#include "engine/intmath.h"
 #include "lang/lang.h"
 #include "ui/input_poll.h"
 #include "ui/requester.h"
@@ -138,8 +139,8 @@ void harbour_menu(int32_t player, Shipowner* shipowner, Ship* ship, const int32_
 int32_t settle_freight(Shipowner* shipowner, Ship* ship) {
     int32_t freight = ship->freight;
     ship->freight = 0;
-    shipowner->cash += freight / 1000;
-    shipowner->income_shipping += freight / 1000;
+    shipowner->cash = wrap_add(shipowner->cash, freight / 1000);
+    shipowner->income_shipping = wrap_add(shipowner->income_shipping, freight / 1000);
     int32_t result = freight;
     if (ship->charter_days > ship->allowed_days && ship->penalty_per_day >= 1) {
         // Wraps like the rest of the game's arithmetic: a fine can never be undefined.
@@ -151,8 +152,8 @@ int32_t settle_freight(Shipowner* shipowner, Ship* ship) {
         const char* lines[] = {T(TXT_HV_FINE_1), amount, T(TXT_HV_FINE_3), T(TXT_HV_FINE_4), nullptr};
         message_box(lines, 0);
         ship->penalty_per_day = 0;
-        shipowner->cash -= fine / 1000;
-        shipowner->expenses_general += fine / 1000;
+        shipowner->cash = wrap_sub(shipowner->cash, fine / 1000);
+        shipowner->expenses_general = wrap_add(shipowner->expenses_general, fine / 1000);
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include "engine/blit.h"
 #include "engine/draw.h"
 #include "engine/frame.h"
+#include "engine/intmath.h"
 #include "engine/picture.h"
 #include "engine/random.h"
 #include "engine/timing.h"
@@ -102,10 +103,11 @@ void ranking_list_screen() {
     if (shown == 0) return;
 
     if (low_status < 0) low_status = 0;
-    if (high_status < low_status + 10) high_status = low_status + 10;
-    if (high_worth < low_worth + 1000) high_worth = low_worth + 1000;
-    const int32_t status_range = high_status - low_status;
-    const int32_t worth_range = high_worth - low_worth;
+    // Net worths and statuses come from the game file: their sums and ranges wrap in 32 bits.
+    if (high_status < wrap_add(low_status, 10)) high_status = wrap_add(low_status, 10);
+    if (high_worth < wrap_add(low_worth, 1000)) high_worth = wrap_add(low_worth, 1000);
+    const int32_t status_range = wrap_sub(high_status, low_status);
+    const int32_t worth_range = wrap_sub(high_worth, low_worth);
 
     for (int32_t k = 0; k < shown; ++k) {
         delay_ticks(2);

@@ -8,6 +8,7 @@
 #include "business/no_cash_message.h"
 #include "engine/blit.h"
 #include "engine/frame.h"
+#include "engine/intmath.h"
 #include "engine/picture.h"
 #include "lang/lang.h"
 #include "ui/entry_field.h"
@@ -115,7 +116,7 @@ void repair_ship_dialog(int32_t player, Shipowner* shipowner, Ship* ship) {
         return;
     }
     int32_t cost = pct * base / 100;
-    if (shipowner->cash - cost < 0) {
+    if (wrap_sub(shipowner->cash, cost) < 0) {
         show_no_cash_message();
         g_command = 998;
         return;
@@ -123,7 +124,7 @@ void repair_ship_dialog(int32_t player, Shipowner* shipowner, Ship* ship) {
     ship->condition = (c + pct) * 100;
     ship->route = 0;
     ship->shipyard_days = pct / 2 + 1;
-    shipowner->cash -= cost;
-    shipowner->expenses_general += cost;
+    shipowner->cash = wrap_sub(shipowner->cash, cost);
+    shipowner->expenses_general = wrap_add(shipowner->expenses_general, cost);
     g_command = 1;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/intmath.h"
 #include "engine/random.h"
 #include "world/records.h"
 #include "world/sea_distance.h"
@@ -20,7 +21,7 @@ bool valid_model(int32_t model) {
 
 int32_t broker_price(int32_t model) {
     if (!valid_model(model)) return 0;
-    return g_ship_type_table[model].price * g_ship_price_index / 1000;
+    return wrap_mul(g_ship_type_table[model].price, g_ship_price_index) / 1000;
 }
 
 int32_t model_deposit_percent(int32_t model) {
@@ -61,19 +62,19 @@ int32_t purchase_ship(int32_t player, int32_t model, const char* name, int32_t e
     // The purchase may leave the cash as low as -200 k$; compared wide so no cash can overflow it.
     if (static_cast<int64_t>(owner.cash) + OVERDRAFT_ALLOWED < paid) {
         // A fee like any other: cash and the general expenses move together.
-        owner.cash -= REVOCATION_FEE;
-        owner.expenses_general += REVOCATION_FEE;
+        owner.cash = wrap_sub(owner.cash, REVOCATION_FEE);
+        owner.expenses_general = wrap_add(owner.expenses_general, REVOCATION_FEE);
         return PURCHASE_TOO_POOR;
     }
     if (owner.status == -1) owner.status = 1;
     owner.status += model_status_points(model);
-    owner.cash -= paid;
-    owner.expenses_general += paid;
+    owner.cash = wrap_sub(owner.cash, paid);
+    owner.expenses_general = wrap_add(owner.expenses_general, paid);
 
     Ship* ship = new_ship();
     if (ship == nullptr) {
-        owner.cash += paid;
-        owner.expenses_general -= paid;
+        owner.cash = wrap_add(owner.cash, paid);
+        owner.expenses_general = wrap_sub(owner.expenses_general, paid);
         return PURCHASE_NO_ROOM;
     }
     const ShipType& type = g_ship_type_table[model];
@@ -84,7 +85,7 @@ int32_t purchase_ship(int32_t player, int32_t model, const char* name, int32_t e
     ship->mortgage_rate = 2;
     ship->mortgage_period = 90;
     // A small mortgage would earn no interest at 2 %: it pays 9 % a year instead.
-    if (ship->mortgage != 0 && ship->mortgage * 2 / 100 == 0) {
+    if (ship->mortgage != 0 && wrap_mul(ship->mortgage, 2) / 100 == 0) {
         ship->mortgage_rate = 9;
         ship->mortgage_period = 365;
     }

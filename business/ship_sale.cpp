@@ -1,6 +1,7 @@
 // The broker's offer for a ship and what its sale does to the shipowner's records.
 #include "business/sellers_market.h"
 #include "business/ship_purchase.h"
+#include "engine/intmath.h"
 #include "lang/lang.h"
 #include "world/records.h"
 #include "world/ship_types.h"
@@ -9,7 +10,7 @@ int32_t ship_sale_offer(const Ship* ship) {
     int32_t model = ship->ship_type;
     if (model < 1 || model > SHIP_TYPE_COUNT) return 0;
     // Three truncating steps in this order, as the fleet's value is counted everywhere.
-    int32_t offer = g_ship_type_table[model].price * ship->condition / 10000;
+    int32_t offer = wrap_mul(g_ship_type_table[model].price, ship->condition) / 10000;
     offer = offer * g_ship_price_index / 1000;
     return offer * 80 / 100;
 }
@@ -17,8 +18,8 @@ int32_t ship_sale_offer(const Ship* ship) {
 void sell_ship(int32_t player, Ship* previous, Ship* ship, int32_t offer) {
     Shipowner& owner = g_shipowners[player];
     int32_t proceeds = offer - ship->mortgage;
-    owner.cash += proceeds;
-    owner.income_sales += proceeds;
+    owner.cash = wrap_add(owner.cash, proceeds);
+    owner.income_sales = wrap_add(owner.income_sales, proceeds);
     int32_t loss = model_status_points(ship->ship_type);
     if (loss > 0) owner.status = owner.status - loss < 0 ? 0 : owner.status - loss;
     if (previous != nullptr && previous->next == ship) {

@@ -1,13 +1,13 @@
 #include "engine/intmath.h"
 
-namespace {
-
-// Wrapping 32-bit arithmetic, computed unsigned and converted back.
 int32_t wrap_mul(int32_t a, int32_t b) { return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b)); }
 int32_t wrap_add(int32_t a, int32_t b) { return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b)); }
 int32_t wrap_sub(int32_t a, int32_t b) { return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b)); }
 // Truncating division; the one quotient that overflows (INT32_MIN / -1) wraps to INT32_MIN.
 int32_t wrap_div(int32_t a, int32_t b) { return (b == -1) ? wrap_sub(0, a) : a / b; }
+
+namespace {
+
 int32_t shift(int32_t v, int32_t s) { return v >> (s & 31); }
 
 }  // namespace

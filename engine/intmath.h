@@ -5,6 +5,14 @@
 
 #include <cstdint>
 
+// Wrapping 32-bit arithmetic: computed unsigned and converted back, so that numbers at the ends of
+// their range (from a game file, say) wrap instead of overflowing.
+int32_t wrap_add(int32_t a, int32_t b);
+int32_t wrap_sub(int32_t a, int32_t b);
+int32_t wrap_mul(int32_t a, int32_t b);
+// Truncating division; the one quotient that overflows (INT32_MIN / -1) wraps to INT32_MIN.
+int32_t wrap_div(int32_t a, int32_t b);
+
 int32_t isqrt(int32_t n);
 int32_t mul_div(int32_t a, int32_t b, int32_t c);
 int32_t mul_shift(int32_t a, int32_t b, int32_t s);

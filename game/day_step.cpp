@@ -6,6 +6,7 @@
 #include "business/harbour_visit.h"
 #include "business/office.h"
 #include "business/ranking.h"
+#include "engine/intmath.h"
 #include "engine/random.h"
 #include "views/accounts.h"
 #include "world/cargoes.h"
@@ -42,13 +43,8 @@ char s_due_subject[LINE_SIZE];
 char s_due_amount[LINE_SIZE];
 char s_theft_amount[LINE_SIZE];
 
-// Money products of large accounts may leave 32 bits; they wrap as the game's arithmetic always has.
-int32_t wrap_mul(int32_t a, int32_t b) {
-    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
-}
-int32_t wrap_add(int32_t a, int32_t b) {
-    return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
+// Every sum, difference and product of record fields below wraps in 32 bits (engine/intmath.h):
+// a game file may hold any number, and large accounts may leave 32 bits.
 
 void show_due_letter(int32_t player, Shipowner* owner, Ship* ship, int32_t interest) {
     std::snprintf(s_due_dear, sizeof s_due_dear, lang_text(TXT_DUE_DEAR), shipowner_name(owner));
@@ -104,7 +100,7 @@ TextLines appalling_condition_text() {
 // Fuel for one more day at sea; when it runs out the tank is left empty and the ship is towed.
 // 1 when the ship ran dry.
 int32_t burn_fuel(int32_t player, Shipowner* owner, Ship* ship) {
-    ship->fuel -= ship->fuel_per_day;
+    ship->fuel = wrap_sub(ship->fuel, ship->fuel_per_day);
     if (ship->fuel >= 0) return 0;
     ship->fuel = 0;
     g_day_event = 1;
@@ -166,7 +162,7 @@ TextLines ship_day_under_way(int32_t player, Shipowner* owner, Ship* ship) {
         return ship_day_events(player, owner, ship, PHASE_HOVE_TO);
     }
     if (burn_fuel(player, owner, ship) != 0) return nullptr;  // towed: it does not move on today
-    ship->sailed_nm += ship->speed * 24;
+    ship->sailed_nm = wrap_add(ship->sailed_nm, wrap_mul(ship->speed, 24));
     const Route& route = g_route_table[ship->route];
     if (ship->sailed_nm > route.length) {
         ship->port = ship->direction > 0 ? route.port_b : route.port_a;
@@ -184,17 +180,18 @@ Ship* ship_day(int32_t player, Shipowner* owner, Ship* ship, int32_t wage, int32
     compute_ship_route_position(ship);
     TextLines loss = nullptr;
 
-    *running_costs += wage * ship->costs_per_day / 100;
-    ship->charter_days += 1;
+    *running_costs = wrap_add(*running_costs, wrap_mul(wage, ship->costs_per_day) / 100);
+    ship->charter_days = wrap_add(ship->charter_days, 1);
 
     if (ship->shipyard_days == 0) {
         int32_t wear = g_ship_type_table[ship->ship_type].wear_per_day;
-        ship->condition -= wear;
-        if (ship->cargo != 0) ship->condition -= g_cargo_table[ship->cargo].extra_wear_percent * wear / 100;
+        ship->condition = wrap_sub(ship->condition, wear);
+        if (ship->cargo != 0)
+            ship->condition = wrap_sub(ship->condition, g_cargo_table[ship->cargo].extra_wear_percent * wear / 100);
     }
     if (ship->condition < 0) ship->condition = 0;
 
-    ship->mortgage_days += 1;
+    ship->mortgage_days = wrap_add(ship->mortgage_days, 1);
     if (ship->mortgage_days > ship->mortgage_period) {
         ship->mortgage_days = 0;
         if (ship->mortgage > 0) {
@@ -224,29 +221,29 @@ Ship* ship_day(int32_t player, Shipowner* owner, Ship* ship, int32_t wage, int32
 }
 
 void charge_credit_interest(int32_t player, Shipowner* owner) {
-    owner->credit_days += 1;
+    owner->credit_days = wrap_add(owner->credit_days, 1);
     if (owner->credit_days <= owner->credit_period) return;
     owner->credit_days = 0;
     if (owner->credit <= 0) return;
     int32_t interest = wrap_mul(wrap_mul(owner->credit, owner->credit_rate), 10);
     if (interest <= 0) return;
     g_day_event = 1;
-    owner->cash -= interest / 1000;
-    owner->expenses_interest += interest / 1000;
+    owner->cash = wrap_sub(owner->cash, interest / 1000);
+    owner->expenses_interest = wrap_add(owner->expenses_interest, interest / 1000);
     show_due_letter(player, owner, nullptr, interest);
 }
 
 void grant_or_reclaim_subsidy(int32_t player, Shipowner* owner) {
     int32_t step = subsidy_step(g_difficulty);
-    if (g_day_event == 0 && owner->status > step + 1 && owner->status > owner->subsidy_status + step) {
+    if (g_day_event == 0 && owner->status > step + 1 && owner->status > wrap_add(owner->subsidy_status, step)) {
         show_subsidy_letter(player, owner);
-        owner->cash += 1000;
+        owner->cash = wrap_add(owner->cash, 1000);
         owner->subsidy_status = owner->status;
         g_day_event = 1;
     }
-    if (owner->status >= 0 && owner->status + step < owner->subsidy_status) {
+    if (owner->status >= 0 && wrap_add(owner->status, step) < owner->subsidy_status) {
         show_subsidy_reclaim_letter(player, owner);
-        owner->cash -= 500;
+        owner->cash = wrap_sub(owner->cash, 500);
         owner->subsidy_status = owner->status;
         g_day_event = 1;
     }
@@ -254,15 +251,15 @@ void grant_or_reclaim_subsidy(int32_t player, Shipowner* owner) {
 
 // An office left alone for too long tempts someone to take a share of the cash.
 void till_theft(int32_t player, Shipowner* owner) {
-    owner->office_neglect_days += 1;
+    owner->office_neglect_days = wrap_add(owner->office_neglect_days, 1);
     if (owner->office_neglect_days <= till_theft_threshold(g_difficulty) || random_range(0, 10) != 1) return;
     if (owner->cash > 200) {
         int32_t amount = wrap_mul(random_range(10, 20), owner->cash) / 100;
         if (amount > 0 && amount < owner->cash) {
             g_day_event = 1;
             show_till_theft_letter(player, owner, amount);
-            owner->cash -= amount;
-            owner->expenses_general += amount;
+            owner->cash = wrap_sub(owner->cash, amount);
+            owner->expenses_general = wrap_add(owner->expenses_general, amount);
         }
     }
     owner->office_neglect_days = random_range(20, 40);
@@ -270,8 +267,8 @@ void till_theft(int32_t player, Shipowner* owner) {
 
 void shipowner_day(int32_t player, Shipowner* owner) {
     int32_t wage = g_port_table[owner->home_port].wage_percent;
-    owner->cash -= 2;
-    owner->expenses_general += 2;
+    owner->cash = wrap_sub(owner->cash, 2);
+    owner->expenses_general = wrap_add(owner->expenses_general, 2);
     int32_t running_costs = 0;
     int32_t mortgage_interest = 0;
 
@@ -284,11 +281,11 @@ void shipowner_day(int32_t player, Shipowner* owner) {
     charge_credit_interest(player, owner);
 
     int32_t costs = wrap_add(running_costs, 500) / 1000;
-    owner->cash -= costs;
-    owner->expenses_general += costs;
+    owner->cash = wrap_sub(owner->cash, costs);
+    owner->expenses_general = wrap_add(owner->expenses_general, costs);
     int32_t interest = wrap_add(mortgage_interest, 500) / 1000;
-    owner->cash -= interest;
-    owner->expenses_interest += interest;
+    owner->cash = wrap_sub(owner->cash, interest);
+    owner->expenses_interest = wrap_add(owner->expenses_interest, interest);
 
     grant_or_reclaim_subsidy(player, owner);
     till_theft(player, owner);
@@ -298,7 +295,7 @@ void shipowner_day(int32_t player, Shipowner* owner) {
     int32_t credit = 0;
     int32_t net_worth = 0;
     compute_shipowner_assets(player, &ship_values, &mortgages, &credit, &net_worth);
-    owner->history_index = (owner->history_index + 1) & (NET_WORTH_HISTORY - 1);
+    owner->history_index = wrap_add(owner->history_index, 1) & (NET_WORTH_HISTORY - 1);
     owner->net_worth_history[owner->history_index] = net_worth;
 
     if (net_worth < 0 && owner->cash < 0) {
@@ -324,17 +321,17 @@ int32_t till_theft_threshold(int32_t difficulty) {
 
 int32_t day_step() {
     g_day_event = 0;
-    g_day += 1;
+    g_day = wrap_add(g_day, 1);
     weather_step();
 
     // The ship market swings on two slow waves of about 1030 and 3750 days.
-    int32_t slow = sin_deg((g_day * 7 / 20) % 360);
-    int32_t slower = sin_deg((g_day * 7 / 73) % 360);
+    int32_t slow = sin_deg((wrap_mul(g_day, 7) / 20) % 360);
+    int32_t slower = sin_deg((wrap_mul(g_day, 7) / 73) % 360);
     g_ship_price_index = 1000 + slow * slower / 256;
     g_freight_index = g_ship_price_index + random_range(-120, 120);
 
-    g_daily_phase += 12;
-    if (g_daily_phase > DAILY_PHASE_TURN) g_daily_phase -= DAILY_PHASE_TURN;
+    g_daily_phase = wrap_add(g_daily_phase, 12);
+    if (g_daily_phase > DAILY_PHASE_TURN) g_daily_phase = wrap_sub(g_daily_phase, DAILY_PHASE_TURN);
 
     for (int32_t i = 0; i < g_shipowner_count; ++i) {
         Shipowner* owner = &g_shipowners[i];

@@ -222,6 +222,10 @@ int32_t setup_choice_dialog(const ScreenButton* buttons, const ScreenBox* boxes,
     return g_selected_button;
 }
 
+int8_t setup_default_home_port(const LanguageSettings& settings) {
+    return static_cast<int8_t>(settings.default_home_port);
+}
+
 void setup_init_shipowner(int32_t player, const char* name, const char* company) {
     Shipowner& owner = g_shipowners[player];
     owner = Shipowner{};
@@ -230,7 +234,7 @@ void setup_init_shipowner(int32_t player, const char* name, const char* company)
     snprintf(owner.company, sizeof owner.company, "%s", company);
     owner.status = -1;
     owner.subsidy_status = -1;
-    owner.home_port = SETUP_DEFAULT_HOME_PORT;
+    owner.home_port = setup_default_home_port(lang_settings());
     owner.cash = 4100;
     owner.history_index = 0;
     for (int32_t& worth : owner.net_worth_history) worth = owner.cash;

@@ -4,6 +4,7 @@
 
 #include "engine/draw.h"
 #include "engine/font.h"
+#include "engine/intmath.h"
 #include "world/ports.h"
 #include "world/records.h"
 #include "world/ship_types.h"
@@ -16,22 +17,23 @@ void compute_shipowner_assets(int32_t player, int32_t* ship_values, int32_t* mor
     *ship_values = 0;
     *mortgages = 0;
     *credit = owner.credit;
-    int32_t worth = owner.cash - owner.credit;
+    // Sums and products wrap in 32 bits: a game file may hold numbers at the ends of their range.
+    int32_t worth = wrap_sub(owner.cash, owner.credit);
     for (const Ship* ship = owner.ships; ship != nullptr; ship = ship->next) {
-        *mortgages += ship->mortgage;
-        worth -= ship->mortgage;
+        *mortgages = wrap_add(*mortgages, ship->mortgage);
+        worth = wrap_sub(worth, ship->mortgage);
         // Each step truncates on its own, as the broker and the bank round their prices.
-        int32_t value = g_ship_type_table[ship->ship_type].price * ship->condition / 10000;
-        value = value * g_ship_price_index / 1000;
-        value = value * 80 / 100;
-        *ship_values += value;
-        worth += value;
+        int32_t value = wrap_mul(g_ship_type_table[ship->ship_type].price, ship->condition) / 10000;
+        value = wrap_mul(value, g_ship_price_index) / 1000;
+        value = wrap_mul(value, 80) / 100;
+        *ship_values = wrap_add(*ship_values, value);
+        worth = wrap_add(worth, value);
     }
     *net_worth = worth;
 }
 
 void split_thousands_to_millions(int32_t amount, int32_t* millions, int32_t* tenths) {
-    int32_t a = amount + 50;
+    int32_t a = wrap_add(amount, 50);
     *millions = a / 1000;
     *tenths = a / 100 - 10 * *millions;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/draw.h"
+#include "engine/intmath.h"
 #include "engine/timing.h"
 #include "world/cargoes.h"
 #include "views/globe.h"
@@ -99,7 +100,7 @@ void locator_status_lines(const Ship* ship, LocatorStatus* status) {
     const Route& route = g_route_table[ship->route];
     put_name(line[3], TXT_LOCATOR_TO, port_name(ship->direction == 1 ? route.port_b : route.port_a));
     if (ship->speed > 0) {
-        int32_t days = (route.length - ship->sailed_nm) / ship->speed / 24 + 1;
+        int32_t days = wrap_sub(route.length, ship->sailed_nm) / ship->speed / 24 + 1;
         if (ship->heaving_days == 0 && ship->layup_days == 0) {
             std::snprintf(line[4], LOCATOR_LINE_SIZE, lang_text(TXT_LOCATOR_ETA),
                           static_cast<long>(ship->speed), static_cast<long>(days));

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/draw.h"
+#include "engine/intmath.h"
 #include "engine/timing.h"
 #include "world/records.h"
 #include "views/world_map.h"
@@ -34,31 +35,20 @@ void outline_weekday(int32_t d, uint32_t colour) {
     draw_rect_outline(138 + 15 * d, 167, 147 + 15 * d, 177);
 }
 
-// The panel's arithmetic is 32-bit: products and differences of huge net worths wrap.
-int32_t wrap_sub(int32_t a, int32_t b) {
-    return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
-}
-
-int32_t wrap_mul(int32_t a, int32_t b) {
-    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
-}
-
-int32_t wrap_div(int32_t a, int32_t b) {
-    if (b == 0) return 0;
-    if (a == INT32_MIN && b == -1) return INT32_MIN;
-    return a / b;
-}
+// The panel's arithmetic is 32-bit (engine/intmath.h): products and differences of huge net
+// worths wrap. A range that wrapped to zero gives a bar of zero.
+int32_t bar_div(int32_t a, int32_t b) { return b == 0 ? 0 : wrap_div(a, b); }
 
 }  // namespace
 
 int32_t status_panel_zero_line(int32_t min, int32_t max) {
-    if (min < 0 && max > 0) return wrap_div(wrap_mul(wrap_sub(0, min), BAR_RANGE), wrap_sub(max, min));
+    if (min < 0 && max > 0) return bar_div(wrap_mul(wrap_sub(0, min), BAR_RANGE), wrap_sub(max, min));
     return 0;
 }
 
 int32_t status_panel_bar_height(int32_t w, int32_t min, int32_t max) {
-    if (min > 0) return wrap_div(wrap_mul(w, BAR_RANGE), max);
-    return wrap_div(wrap_mul(wrap_sub(w, min), BAR_RANGE), wrap_sub(max, min));
+    if (min > 0) return bar_div(wrap_mul(w, BAR_RANGE), max);
+    return bar_div(wrap_mul(wrap_sub(w, min), BAR_RANGE), wrap_sub(max, min));
 }
 
 void status_panel_label(int32_t status, char* out, int32_t size) {
@@ -101,18 +91,18 @@ void draw_status_panel() {
     set_draw_color(0);
     fill_rect(254, 155, 314, BAR_BASELINE);
     // Equal net worths get a range of one; with nobody left in the game this wraps, as in 32 bits.
-    if (max <= min) max = static_cast<int32_t>(static_cast<uint32_t>(min) + 1u);
+    if (max <= min) max = wrap_add(min, 1);
 
     int32_t z = status_panel_zero_line(min, max);
-    if (min < 0 && max > 0) draw_line_clipped(257, BAR_BASELINE - z, 312, BAR_BASELINE - z, 12);
+    if (min < 0 && max > 0) draw_line_clipped(257, wrap_sub(BAR_BASELINE, z), 312, wrap_sub(BAR_BASELINE, z), 12);
 
     for (int32_t i = 0; i < g_shipowner_count; ++i) {
         const Shipowner& owner = g_shipowners[i];
         if (owner.out_of_game != 0) continue;
         int32_t w = owner.net_worth_history[owner.history_index & 255];
         int32_t h = status_panel_bar_height(w, min, max);
-        int32_t top = BAR_BASELINE - (h > z ? h : z);
-        int32_t bottom = BAR_BASELINE - (h < z ? h : z);
+        int32_t top = wrap_sub(BAR_BASELINE, h > z ? h : z);
+        int32_t bottom = wrap_sub(BAR_BASELINE, h < z ? h : z);
         uint32_t colour = static_cast<uint32_t>(g_owner_colours[i]);
         set_draw_color(colour);
         set_fill_stipple(1);

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "engine/random.h"
+#include "engine/intmath.h"
 #include "lang/lang.h"
 #include "ui/requester.h"
 #include "views/accounts.h"
@@ -16,8 +17,8 @@ constexpr int32_t MODE_HARBOUR = 0;
 constexpr int32_t STATUS_LINE_STYLE = 6;
 
 void book(Shipowner* owner, int32_t amount) {
-    owner->cash -= amount;
-    owner->expenses_general += amount;
+    owner->cash = wrap_sub(owner->cash, amount);
+    owner->expenses_general = wrap_add(owner->expenses_general, amount);
 }
 
 void harbour_mastered(Shipowner* owner, const Ship* ship) {
@@ -48,7 +49,7 @@ void out_of_time(int32_t player, Shipowner* owner) {
 
 void damaged(int32_t player, Shipowner* owner, Ship* ship, int32_t r, int32_t c) {
     draw_shipowner_status_line(player, STATUS_LINE_STYLE);
-    ship->condition -= 50 * r + 50;
+    ship->condition = wrap_sub(ship->condition, 50 * r + 50);
     if (ship->condition < 0) ship->condition = 0;
     char name_line[64], tugs_line[64], state_line[64];
     std::snprintf(name_line, sizeof name_line, lang_text(TXT_DAMAGED_SHIP), ship->name);

@@ -4,6 +4,7 @@
 
 #include "business/broker.h"
 #include "engine/draw.h"
+#include "engine/intmath.h"
 #include "lang/lang.h"
 #include "ui/input_poll.h"
 #include "ui/requester.h"
@@ -75,11 +76,11 @@ int32_t passage_screen(int32_t player, Shipowner* owner, Ship* ship, int32_t way
         } else if (g_command == COMMAND_TUG) {
             if (strike != 0) {
                 tug_refused(TXT_TUG_STRIKE_1, TXT_TUG_STRIKE_2, TXT_TUG_STRIKE_3, TXT_TUG_STRIKE_4);
-            } else if (owner->cash - c < 0) {
+            } else if (wrap_sub(owner->cash, c) < 0) {
                 tug_refused(TXT_TUG_NO_CASH_1, TXT_TUG_NO_CASH_2, TXT_TUG_NO_CASH_3, TXT_PASSAGE_BLANK);
             } else {
-                owner->cash -= c;
-                owner->expenses_general += c;
+                owner->cash = wrap_sub(owner->cash, c);
+                owner->expenses_general = wrap_add(owner->expenses_general, c);
             }
         }
     } while (g_command != COMMAND_TUG && g_quit == 0);

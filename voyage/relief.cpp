@@ -15,13 +15,6 @@ namespace {
 
 int32_t next_edge_id() { return g_relief_edge_id++; }
 
-// 32-bit products and sums that wrap, as the shading arithmetic does on a very large facet.
-int32_t wrap_mul(int32_t a, int32_t b) {
-    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
-}
-int32_t wrap_add(int32_t a, int32_t b) {
-    return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
 
 // The point pulled 4 pixels towards the centre, so that a rim of the ice fill stays around it.
 ReliefPoint inset(int32_t x, int32_t y, int32_t cx, int32_t cy) {

@@ -65,7 +65,7 @@ void compute_ship_route_position(Ship* ship) {
     } else {
         const Route& route = g_route_table[ship->route];
         // Miles from port A whichever way the ship sails.
-        int32_t from_a = ship->direction >= 0 ? ship->sailed_nm : route.length - ship->sailed_nm;
+        int32_t from_a = ship->direction >= 0 ? ship->sailed_nm : wrap_sub(route.length, ship->sailed_nm);
         Point prev = port_point(route.port_a);
         Point cur = prev;
         int32_t sum = 0;
@@ -83,7 +83,7 @@ void compute_ship_route_position(Ship* ship) {
         }
         // Miles short of the leg's end. A ship past either end of the route (more miles than the
         // route has) is held at that end rather than placed beyond it.
-        int32_t over = sum - from_a;
+        int32_t over = wrap_sub(sum, from_a);
         if (over < 0) over = 0;
         if (over > d) over = d;
         if (d == 0) {
