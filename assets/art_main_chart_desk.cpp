@@ -79,7 +79,9 @@ void chart(PictureImage* image) {
             if (paint_get(image, x, y) != PAPER) continue;
             // the sea with a coast of islands drawn from noise, a margin of plain paper
             bool margin = x < CHART_X0 + 8 || x > CHART_X1 - 9 || y < CHART_Y0 + 7 || y > CHART_Y1 - 8;
-            int32_t land = main_smooth_noise(x, y, 28, 11) + main_smooth_noise(x, y, 9, 12) / 3;
+            int32_t coarse = main_smooth_noise(x, y, 28, 11);
+            int32_t fine = main_smooth_noise(x, y, 9, 12);
+            int32_t land = coarse + fine / 3;
             int32_t c;
             if (margin) {
                 c = main_shade(x, y, PAPER, 8, 200 + main_hash(x, y, 1) / 8);

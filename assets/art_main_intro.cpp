@@ -71,7 +71,9 @@ void sky(PictureImage* image) {
     for (int32_t y = 0; y < HORIZON; ++y)
         for (int32_t x = 0; x < 320; ++x) {
             // heavy clouds: layered noise, stretched sideways, brighter where the moon lights them
-            int32_t n = (main_smooth_noise(x, y * 3, 24, 1) * 2 + main_smooth_noise(x, y * 3, 9, 2)) / 3;
+            int32_t coarse = main_smooth_noise(x, y * 3, 24, 1);
+            int32_t fine = main_smooth_noise(x, y * 3, 9, 2);
+            int32_t n = (coarse * 2 + fine) / 3;
             int32_t dx = x - 36, dy = y - 30;
             int32_t moon = std::max(0, 255 - (dx * dx + dy * dy * 2) / 30);
             int32_t pos = (n - 90) * 2 * (40 + moon) / 200 + y * 60 / HORIZON;

@@ -57,11 +57,15 @@ int32_t land_colour(const PictureImage* mask, int32_t x, int32_t y) {
     int32_t lat = (82 - y) * 1800 / 127 / 10, lon = (x - 127) * 3600 / 237 / 10;
     bool coast = !is_land(mask, x - 1, y) || !is_land(mask, x + 1, y) || !is_land(mask, x, y - 1) ||
                  !is_land(mask, x, y + 1);
-    int32_t relief = main_smooth_noise(x, y, 5, 81) / 2 + main_smooth_noise(x, y, 2, 82) / 4;  // 0..191
+    int32_t broad = main_smooth_noise(x, y, 5, 81);
+    int32_t detail = main_smooth_noise(x, y, 2, 82);
+    int32_t relief = broad / 2 + detail / 4;  // 0..191
     int32_t edge = std::abs(lat) + (relief - 96) / 12;
     if (edge >= 66) return coast ? MS_ICE + 8 : main_shade(x, y, MS_ICE, 16, 170 + relief / 2);
     // light from the north-west: slopes facing it are lighter
-    int32_t slope = main_smooth_noise(x - 1, y - 1, 5, 81) - main_smooth_noise(x + 1, y + 1, 5, 81);
+    int32_t upper_left = main_smooth_noise(x - 1, y - 1, 5, 81);
+    int32_t lower_right = main_smooth_noise(x + 1, y + 1, 5, 81);
+    int32_t slope = upper_left - lower_right;
     if (desert_at(lat, lon) && relief < 170) {
         if (coast) return MS_DESERT + 6;
         return main_shade(x, y, MS_DESERT, 16, 150 + slope * 2 + (relief - 96) / 2);
