@@ -9,3 +9,5 @@ TextLines ship_day_events(int32_t, Shipowner*, Ship*, int32_t) {
 Ship* ship_lost(int32_t, Shipowner*, Ship* ship, TextLines) {
     return ship;
 }
+
+void emergency_rescue_event(int32_t, Shipowner*, Ship*, int32_t, int32_t) {}

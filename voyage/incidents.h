@@ -22,6 +22,9 @@ enum : int32_t {
 
 // The incidents of one day for a ship in the given phase; the text of a loss that sank it, or null.
 TextLines ship_day_events(int32_t player, Shipowner* shipowner, Ship* ship, int32_t phase);
+// The distress call at sea at the ship's position (tenths of a degree): in a wind below 11 the
+// player steers to the life raft in the simulation.
+void emergency_rescue_event(int32_t player, Shipowner* shipowner, Ship* ship, int32_t lon, int32_t lat);
 // The loss of a ship for the reason given: the sinking, the letter, the ship out of its owner's
 // list. Returns the ship before it in the list, or null when it was the head, so that a walk over
 // the list goes on with the next ship.
