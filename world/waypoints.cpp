@@ -1,7 +1,9 @@
 #include "world/routes.h"
 
 // Each list runs from off port A to off port B and ends with the (0, 0) mark. Consecutive points
-// may lie on either side of the date line; they are joined the short way.
+// may lie on either side of the date line; they are joined the short way. On a route with an event
+// the miles up to the event's distance from port A, measured as the route lengths are, end at the
+// event's place: the canal whose fee is due, Cape Horn, the Bermuda triangle, the reef or the shoals.
 
 // London - New York
 const Waypoint g_waypoints_route_1[] = {
@@ -34,7 +36,7 @@ const Waypoint g_waypoints_route_7[] = {
     {25, 405}, {-25, 360}, {-75, 355}, {-150, 280}, {-225, 205}, {-300, 130}, {-310, 50}, {-310, -10},
     {-310, -70}, {-320, -130}, {-380, -190}, {-460, -270}, {-545, -355}, {0, 0},
 };
-// Marseilles - Dar-es-Salaam
+// Marseilles - Dar-es-Salaam, to the canal 1800 nm out
 const Waypoint g_waypoints_route_8[] = {
     {83, 388}, {165, 367}, {231, 359}, {280, 352}, {291, 339}, {330, 322}, {324, 306}, {324, 296},
     {373, 247}, {400, 190}, {435, 125}, {515, 120}, {490, 50}, {455, 10}, {415, -30}, {0, 0},
@@ -44,7 +46,7 @@ const Waypoint g_waypoints_route_9[] = {
     {236, 362}, {256, 336}, {290, 330}, {322, 316}, {324, 306}, {330, 291}, {370, 239}, {410, 170},
     {435, 125}, {520, 140}, {0, 0},
 };
-// Piraeus - Houston
+// Piraeus - Houston, across the Bermuda triangle 5000 nm out
 const Waypoint g_waypoints_route_10[] = {
     {220, 365}, {120, 380}, {15, 380}, {-35, 360}, {-65, 357}, {-150, 330}, {-260, 305}, {-370, 285},
     {-480, 265}, {-590, 245}, {-660, 240}, {-765, 250}, {-815, 245}, {-915, 285}, {0, 0},
@@ -76,7 +78,7 @@ const Waypoint g_waypoints_route_15[] = {
     {-160, 410}, {-225, 410}, {-300, 410}, {-380, 410}, {-460, 410}, {-540, 410}, {-620, 410},
     {-700, 410}, {0, 0},
 };
-// Jebel Dhanna - Tokyo
+// Jebel Dhanna - Tokyo, past Pratas Reef (5000 nm out) and through the Taiwan Strait
 const Waypoint g_waypoints_route_16[] = {
     {565, 265}, {578, 245}, {690, 155}, {800, 55}, {985, 55}, {1030, 10}, {1045, 20}, {1123, 94},
     {1168, 207}, {1230, 290}, {1375, 335}, {0, 0},
@@ -85,22 +87,22 @@ const Waypoint g_waypoints_route_16[] = {
 const Waypoint g_waypoints_route_17[] = {
     {-700, 410}, {-395, 410}, {-240, 410}, {-85, 360}, {-35, 360}, {-5, 375}, {25, 405}, {0, 0},
 };
-// New York - Lima
+// New York - Lima, by the Windward Passage to the canal 2000 nm out
 const Waypoint g_waypoints_route_18[] = {
     {-745, 365}, {-715, 280}, {-738, 200}, {-785, 120}, {-797, 92}, {-800, 75}, {-820, -5}, {-815, -70},
     {0, 0},
 };
-// Houston - Tokyo
+// Houston - Tokyo, round Cuba by the Florida Strait and the Windward Passage to the canal 2000 nm out
 const Waypoint g_waypoints_route_19[] = {
     {-915, 265}, {-840, 245}, {-800, 238}, {-760, 225}, {-740, 200}, {-775, 140}, {-797, 92},
     {-800, 75}, {-840, 85}, {-1050, 190}, {-1250, 360}, {1435, 360}, {0, 0},
 };
-// Houston - Hong Kong
+// Houston - Hong Kong, the same way to the canal as Houston - Tokyo
 const Waypoint g_waypoints_route_20[] = {
     {-915, 265}, {-840, 245}, {-800, 238}, {-760, 225}, {-740, 200}, {-775, 140}, {-797, 92},
     {-800, 75}, {-840, 85}, {-1050, 190}, {-1185, 305}, {-1600, 400}, {1500, 300}, {1210, 210}, {0, 0},
 };
-// Hong Kong - Hamburg
+// Hong Kong - Hamburg, by the Sunda Strait and south of Sri Lanka to the canal 7000 nm out
 const Waypoint g_waypoints_route_21[] = {
     {1116, 177}, {1085, 80}, {1070, 0}, {1061, -55}, {1055, -67}, {996, -61}, {930, -20}, {870, 20},
     {810, 52}, {721, 79}, {650, 110}, {570, 125}, {450, 120}, {429, 126}, {388, 212}, {330, 290},
@@ -112,7 +114,7 @@ const Waypoint g_waypoints_route_22[] = {
     {1180, 230}, {1250, 300}, {1320, 370}, {1465, 505}, {1750, 505}, {-1565, 505}, {-1420, 505},
     {-1275, 505}, {0, 0},
 };
-// San Francisco - London
+// San Francisco - London, well offshore to the canal 3536 nm out
 const Waypoint g_waypoints_route_23[] = {
     {-1235, 345}, {-1170, 220}, {-1050, 130}, {-900, 70}, {-820, 70}, {-800, 75}, {-797, 92},
     {-750, 140}, {-700, 190}, {-605, 285}, {-510, 380}, {-410, 480}, {-215, 495}, {-20, 500}, {0, 505},
@@ -146,7 +148,7 @@ const Waypoint g_waypoints_route_28[] = {
 const Waypoint g_waypoints_route_29[] = {
     {1600, 380}, {1800, 380}, {-1600, 380}, {-1400, 380}, {0, 0},
 };
-// Tokyo - Rotterdam
+// Tokyo - Rotterdam, by the Sunda Strait to the canal 8300 nm out
 const Waypoint g_waypoints_route_30[] = {
     {1379, 333}, {1295, 270}, {1201, 190}, {1126, 91}, {1070, 0}, {1061, -55}, {1055, -67}, {1005, -54},
     {900, 0}, {801, 56}, {730, 75}, {641, 118}, {570, 125}, {442, 126}, {432, 127}, {384, 196},
@@ -162,7 +164,7 @@ const Waypoint g_waypoints_route_32[] = {
     {-1275, 505}, {-1590, 505}, {1690, 505}, {1560, 500}, {1430, 370}, {1370, 335}, {1210, 185}, {1130, 105},
     {1050, 25}, {1035, 10}, {975, 55}, {795, 60}, {755, 95}, {690, 205}, {0, 0},
 };
-// Lima - Buenos Aires
+// Lima - Buenos Aires, offshore down the Chilean coast and round Cape Horn 3100 nm out
 const Waypoint g_waypoints_route_33[] = {
     {-790, -180}, {-830, -330}, {-820, -470}, {-760, -550}, {-680, -580}, {-600, -460}, {-560, -360},
     {-565, -355}, {0, 0},
@@ -186,8 +188,8 @@ const Waypoint g_waypoints_route_37[] = {
 };
 // Basrah - Piraeus
 const Waypoint g_waypoints_route_38[] = {
-    {505, 280}, {550, 260}, {557, 266}, {599, 226}, {585, 190}, {551, 170}, {494, 142}, {445, 120},
-    {430, 130}, {400, 180}, {361, 246}, {330, 288}, {324, 306}, {320, 316}, {275, 360}, {0, 0},
+    {505, 280}, {550, 260}, {565, 265}, {599, 226}, {579, 182}, {551, 170}, {494, 142}, {445, 120},
+    {430, 130}, {400, 180}, {363, 247}, {330, 288}, {324, 306}, {320, 316}, {275, 360}, {0, 0},
 };
 // Basrah - Hong Kong
 const Waypoint g_waypoints_route_39[] = {
@@ -210,7 +212,7 @@ const Waypoint g_waypoints_route_42[] = {
 const Waypoint g_waypoints_route_43[] = {
     {-140, 85}, {-180, 135}, {-180, 255}, {-155, 380}, {-35, 500}, {5, 505}, {0, 0},
 };
-// Panama - Hamburg
+// Panama - Hamburg, over Serrana Bank (300 nm out) and the Windward Passage
 const Waypoint g_waypoints_route_44[] = {
     {-801, 118}, {-802, 143}, {-740, 200}, {-720, 230}, {-590, 310}, {-410, 490}, {-230, 590},
     {-45, 590}, {95, 570}, {115, 545}, {0, 0},
@@ -221,11 +223,11 @@ const Waypoint g_waypoints_route_45[] = {
 };
 // Singapore - Marseilles
 const Waypoint g_waypoints_route_46[] = {
-    {1030, 14}, {975, 55}, {885, 55}, {795, 60}, {720, 125}, {645, 125}, {570, 125}, {490, 125},
-    {435, 125}, {386, 210}, {361, 236}, {330, 290}, {324, 306}, {321, 320}, {230, 355}, {150, 380},
+    {1025, 15}, {981, 53}, {885, 55}, {795, 60}, {729, 118}, {645, 125}, {574, 116}, {490, 125},
+    {435, 125}, {381, 207}, {361, 236}, {330, 290}, {324, 306}, {321, 320}, {230, 355}, {150, 380},
     {95, 415}, {0, 0},
 };
-// Singapore - Buenos Aires
+// Singapore - Buenos Aires, by the Sunda Strait past the Cocos (Keeling) reefs 1000 nm out
 const Waypoint g_waypoints_route_47[] = {
     {1058, -20}, {1066, -38}, {1065, -45}, {1059, -59}, {970, -119}, {510, -390}, {290, -500},
     {70, -500}, {-240, -500}, {-550, -365}, {0, 0},
@@ -234,7 +236,7 @@ const Waypoint g_waypoints_route_47[] = {
 const Waypoint g_waypoints_route_48[] = {
     {430, -85}, {510, -130}, {735, -355}, {965, -395}, {1295, -395}, {1490, -390}, {1515, -360}, {0, 0},
 };
-// Dar-es-Salaam - Tokyo
+// Dar-es-Salaam - Tokyo, past North Danger Reef in the Spratly Islands 5000 nm out
 const Waypoint g_waypoints_route_49[] = {
     {430, -50}, {495, 15}, {565, 55}, {630, 55}, {700, 55}, {835, 55}, {970, 55}, {1035, 10}, {1120, 95},
     {1205, 180}, {1290, 265}, {1375, 335}, {0, 0},
@@ -249,7 +251,7 @@ const Waypoint g_waypoints_route_51[] = {
     {255, 335}, {165, 375}, {75, 380}, {-60, 360}, {-95, 370}, {-225, 410}, {-380, 410}, {-460, 410},
     {-540, 410}, {-620, 410}, {-700, 410}, {0, 0},
 };
-// Karachi - San Francisco
+// Karachi - San Francisco, past Scarborough Shoal 4000 nm out
 const Waypoint g_waypoints_route_52[] = {
     {690, 205}, {775, 75}, {810, 55}, {985, 55}, {1030, 10}, {1045, 20}, {1170, 145}, {1295, 270},
     {1545, 395}, {1740, 395}, {-1660, 395}, {-1465, 395}, {-1265, 395}, {0, 0},
@@ -260,14 +262,14 @@ const Waypoint g_waypoints_route_53[] = {
     {330, 290}, {324, 306}, {321, 320}, {200, 375}, {140, 380}, {75, 380}, {-15, 365}, {-60, 360},
     {-95, 370}, {-95, 440}, {-30, 500}, {0, 505}, {0, 0},
 };
-// Calcutta - Rotterdam
+// Calcutta - Rotterdam, south of the Maldives to the canal 5000 nm out
 const Waypoint g_waypoints_route_54[] = {
     {862, 193}, {840, 120}, {810, 52}, {760, 20}, {742, -13}, {686, -1}, {654, 11}, {587, 71},
     {525, 120}, {450, 120}, {432, 127}, {390, 205}, {365, 250}, {330, 290}, {324, 306}, {321, 320},
     {225, 365}, {200, 375}, {140, 380}, {75, 380}, {-15, 365}, {-60, 360}, {-95, 370}, {-95, 440},
     {-30, 500}, {5, 505}, {0, 0},
 };
-// Calcutta - Houston
+// Calcutta - Houston, south of the Maldives to the canal 5000 nm out
 const Waypoint g_waypoints_route_55[] = {
     {862, 193}, {840, 120}, {810, 52}, {760, 20}, {742, -13}, {686, -1}, {654, 11}, {587, 71},
     {525, 120}, {450, 120}, {432, 127}, {390, 205}, {365, 250}, {330, 290}, {324, 306}, {321, 320},

@@ -64,9 +64,9 @@ constexpr Case kCases[] = {
     {23, PANAMA, 0},
     {30, SUEZ, 0},
     {33, CAPE_HORN, 0},
-    // Basrah - Piraeus: the shortest way to the canal is some 3160 nm, longer than the event's
+    // Basrah - Piraeus: the shortest way to the canal is some 3170 nm, longer than the event's
     // 3000 nm; the fee falls due at the south end of the Gulf of Suez.
-    {38, SUEZ, 165},
+    {38, SUEZ, 180},
     {44, SERRANA, 0},
     // Panama - New York is one of the lists kept exactly; 300 nm out its first leg crosses open
     // Caribbean, nearest to the Bajo Nuevo bank.
