@@ -1,6 +1,8 @@
-// One quiet game day (no letter, incident or screen): four shipowners with five ships each, laid up
-// or under way in mid-ocean, as the main loop runs it: the day step alone, and with the map and
-// status panel redrawn after it. Every iteration starts from the same game.
+// One quiet game day (no letter, incident or screen) as the main loop runs it: four shipowners with
+// five ships each, laid up or under way in mid-ocean, the day step alone and with the map and status
+// panel redrawn after it; and four shipowners with 30 ships each, half in port (laid up,
+// discharging, loading) and half at sea, the day step alone. Every iteration starts from the same
+// game.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include "game/day_step.h"
 #include "views/main_screen.h"
 #include "world/records.h"
+#include "world/routes.h"
 #include "world/sea_distance.h"
 #include "world/ship_types.h"
 #include "views/status_panel.h"
@@ -49,7 +52,46 @@ bool start_world() {
     return true;
 }
 
-Game make_game() {
+// The 30-ship fleet: by index, in port (laid up, discharging or loading) or at sea half-way along
+// one of the routes, every model in turn.
+void add_large_fleet(Shipowner* o, int8_t home, Game* game) {
+    for (int32_t k = 0; k < 30; ++k) {
+        Ship* s = new_ship();
+        std::snprintf(s->name, RECORD_NAME_SIZE, "Ship %d", static_cast<int>(k + 1));
+        s->ship_type = static_cast<int8_t>(1 + k % SHIP_TYPE_COUNT);
+        s->condition = 9000;
+        s->port = home;
+        s->harbour_map = static_cast<int8_t>(home - 1);
+        s->mortgage_period = 365;
+        s->fuel = 5000;
+        s->fuel_per_day = 40;
+        s->costs_per_day = g_ship_type_table[s->ship_type].costs_per_day;
+        s->allowed_days = 9999;
+        const int32_t kind = k % 6;
+        if (kind == 0) {
+            s->layup_days = 1000;
+        } else if (kind == 1) {
+            s->discharging_days = 1000;
+        } else {
+            int32_t route = 1 + (k * 7 + home) % ROUTE_COUNT;
+            s->route = static_cast<int8_t>(route);
+            s->direction = static_cast<int16_t>(k % 2 == 0 ? 1 : -1);
+            s->port = s->direction > 0 ? g_route_table[route].port_a : g_route_table[route].port_b;
+            s->cargo = 4;
+            s->speed = g_ship_type_table[s->ship_type].vmax_kn;
+            if (kind == 2) {
+                s->loading_days = 1000;
+            } else {
+                s->sailed_nm = g_route_table[route].length / 3;
+            }
+        }
+        compute_ship_route_position(s);
+        append_ship(o, s);
+        game->ships.push_back(s);
+    }
+}
+
+Game make_game(bool large = false) {
     free_all_ships(SHIPOWNER_MAX);
     for (Shipowner& o : g_shipowners) o = Shipowner{};
     g_shipowner_count = SHIPOWNER_MAX;
@@ -69,7 +111,9 @@ Game make_game() {
         o.status = 3;
         o.subsidy_status = 3;
         o.credit_period = 365;
+        if (large) add_large_fleet(&o, homes[i], &game);
         for (const auto& f : kFleet) {
+            if (large) break;
             Ship* s = new_ship();
             std::snprintf(s->name, RECORD_NAME_SIZE, "Ship %c", static_cast<char>('1' + ship_count(&o)));
             s->ship_type = f.type;
@@ -107,9 +151,9 @@ void restore(const Game& game) {
     g_daily_phase = game.daily_phase;
 }
 
-void run_days(benchmark::State& state, bool redraw) {
+void run_days(benchmark::State& state, bool redraw, bool large = false) {
     if (!start_world()) return state.SkipWithError("the data files cannot be loaded");
-    Game game = make_game();
+    Game game = make_game(large);
     if (redraw) {
         show_main_screen();
         restore_main_screen();
@@ -135,5 +179,9 @@ BENCHMARK(BM_QuietDay);
 
 void BM_QuietDayOnMainScreen(benchmark::State& state) { run_days(state, true); }
 BENCHMARK(BM_QuietDayOnMainScreen);
+
+// The goal: at most 50 microseconds a day.
+void BM_QuietDayThirtyShipsEach(benchmark::State& state) { run_days(state, false, true); }
+BENCHMARK(BM_QuietDayThirtyShipsEach);
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "business/amount_dialog.h"
 #include "business/bank.h"
+#include "business/bank_repay.h"
 #include "engine/intmath.h"
 #include "lang/lang.h"
 #include "ui/requester.h"
@@ -92,37 +93,7 @@ void repay_credit_dialog(int32_t player, Shipowner* owner) {
         bank_message_box(lines);
         return;
     }
-    amount_dialog_backdrop(player);
-    char maximum[40];
-    std::snprintf(maximum, sizeof maximum, lang_text(TXT_BANK_MAXIMUM), static_cast<long>(c));
-    const ScreenText texts[] = {
-        {80, 40, lang_text(TXT_REPAY_TITLE)}, {80, 60, maximum},
-        {80, 80, lang_text(TXT_REPAY_FEE)},   {80, 100, lang_text(TXT_REPAY_HOW_MUCH)},
-        {80, 120, lang_text(TXT_PAY_UNIT)},   {0, 0, nullptr}};
-    AmountDialog dialog;
-    amount_dialog_open(&dialog, texts, 122, c);
-    int32_t a = 0;
-    while (amount_dialog_wait(&dialog, &a) == 1) {
-        if (a > c) {
-            const char* lines[] = {lang_text(TXT_GIVING_AWAY_1), lang_text(TXT_GIVING_AWAY_2), nullptr};
-            amount_dialog_refuse(&dialog, lines);
-        } else if (a >= 1) {
-            if (a - 200 <= owner->cash) {
-                const auto payment = static_cast<int32_t>(static_cast<int64_t>(a) * 112 / 100);
-                owner->credit = wrap_sub(owner->credit, a);
-                owner->cash = wrap_sub(owner->cash, payment);
-                owner->expenses_general = wrap_add(owner->expenses_general, payment);
-            } else {
-                const char* lines[] = {lang_text(TXT_NO_DEAL_1), lang_text(TXT_NO_DEAL_2), nullptr};
-                amount_dialog_refuse(&dialog, lines);
-            }
-            break;
-        } else if (a < 0) {
-            const char* lines[] = {lang_text(TXT_NEGATIVE_CREDIT), nullptr};
-            amount_dialog_refuse(&dialog, lines);
-        } else {
-            break;
-        }
-    }
-    amount_dialog_close(&dialog);
+    static const TextId negative[] = {TXT_NEGATIVE_CREDIT};
+    const RepayForm form{TXT_REPAY_TITLE, TXT_REPAY_FEE, TXT_REPAY_HOW_MUCH, negative, 1, 112};
+    owner->credit = wrap_sub(owner->credit, bank_repay_dialog(player, owner, c, form));
 }

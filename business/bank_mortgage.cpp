@@ -3,6 +3,7 @@
 
 #include "business/amount_dialog.h"
 #include "business/bank.h"
+#include "business/bank_repay.h"
 #include "business/ship_picker.h"
 #include "engine/intmath.h"
 #include "lang/lang.h"
@@ -134,39 +135,7 @@ void pay_off_mortgage_dialog(int32_t player, Shipowner* owner, Ship* ship) {
         bank_message_box(lines);
         return;
     }
-    amount_dialog_backdrop(player);
-    char maximum[40];
-    std::snprintf(maximum, sizeof maximum, lang_text(TXT_BANK_MAXIMUM), static_cast<long>(m));
-    const ScreenText texts[] = {
-        {80, 40, lang_text(TXT_PAY_OFF_TITLE)}, {80, 60, maximum},
-        {80, 80, lang_text(TXT_PAY_OFF_FEE)},   {80, 100, lang_text(TXT_PAY_OFF_HOW_MUCH)},
-        {80, 120, lang_text(TXT_PAY_UNIT)},     {0, 0, nullptr}};
-    AmountDialog dialog;
-    amount_dialog_open(&dialog, texts, 122, m);
-    int32_t a = 0;
-    while (amount_dialog_wait(&dialog, &a) == 1) {
-        if (a > m) {
-            const char* lines[] = {lang_text(TXT_GIVING_AWAY_1), lang_text(TXT_GIVING_AWAY_2), nullptr};
-            amount_dialog_refuse(&dialog, lines);
-        } else if (a >= 1) {
-            // The bank lets the payment run up to 200 k$ beyond the cash, no further.
-            if (a - 200 <= owner->cash) {
-                const auto payment = static_cast<int32_t>(static_cast<int64_t>(a) * 108 / 100);
-                ship->mortgage = wrap_sub(ship->mortgage, a);
-                owner->cash = wrap_sub(owner->cash, payment);
-                owner->expenses_general = wrap_add(owner->expenses_general, payment);
-            } else {
-                const char* lines[] = {lang_text(TXT_NO_DEAL_1), lang_text(TXT_NO_DEAL_2), nullptr};
-                amount_dialog_refuse(&dialog, lines);
-            }
-            break;
-        } else if (a < 0) {
-            const char* lines[] = {lang_text(TXT_NEGATIVE_MORTGAGE_1), lang_text(TXT_NEGATIVE_MORTGAGE_2),
-                                   nullptr};
-            amount_dialog_refuse(&dialog, lines);
-        } else {
-            break;
-        }
-    }
-    amount_dialog_close(&dialog);
+    static const TextId negative[] = {TXT_NEGATIVE_MORTGAGE_1, TXT_NEGATIVE_MORTGAGE_2};
+    const RepayForm form{TXT_PAY_OFF_TITLE, TXT_PAY_OFF_FEE, TXT_PAY_OFF_HOW_MUCH, negative, 2, 108};
+    ship->mortgage = wrap_sub(ship->mortgage, bank_repay_dialog(player, owner, m, form));
 }

@@ -5,6 +5,7 @@
 #include "business/visit_rolls.h"
 #include "engine/draw.h"
 #include "engine/font.h"
+#include "engine/intmath.h"
 #include "lang/lang.h"
 #include "ui/fonts.h"
 #include "world/cargoes.h"
@@ -14,12 +15,6 @@
 #include "world/ship_types.h"
 
 namespace {
-
-// Products wrap in 32 bits like the rest of the game's arithmetic, so no table can make the
-// offer undefined; every divisor below is positive.
-int32_t wmul(int32_t a, int32_t b) {
-    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
-}
 
 void draw_offer(const FreightOffer& offer, int32_t length) {
     set_draw_color(3);
@@ -65,23 +60,25 @@ void freight_offer_compute(const Shipowner* shipowner, const Ship* ship, int32_t
         s_d = destination.trade[cargo - 1].supply_percent;
     }
 
+    // Products wrap in 32 bits like the rest of the game's arithmetic, so no table can make the
+    // offer undefined; every divisor below is positive.
     int32_t rate = type.capacity_t / 1000;
-    rate = wmul(rate, r.length);
+    rate = wrap_mul(rate, r.length);
     rate = rate / 100;
-    rate = wmul(rate, destination.destination_factor);
-    rate = wmul(rate, g_cargo_table[cargo].freight_rate);
+    rate = wrap_mul(rate, destination.destination_factor);
+    rate = wrap_mul(rate, g_cargo_table[cargo].freight_rate);
     rate = rate / 10;
-    rate = wmul(rate, s_o) / 100;
+    rate = wrap_mul(rate, s_o) / 100;
     if (cargo != 0) {
         // A destination that does not trade the cargo pays a premium; one that does pays less
         // the more of it it has itself.
         if (destination.trade[cargo - 1].trade_code == 0) {
-            rate = wmul(rate, 119) / 100;
+            rate = wrap_mul(rate, 119) / 100;
         } else if (s_d != 0) {
-            rate = wmul(rate, 90) / s_d;
+            rate = wrap_mul(rate, 90) / s_d;
         }
     }
-    rate = wmul(g_freight_index / 10, rate) / 100;
+    rate = wrap_mul(g_freight_index / 10, rate) / 100;
 
     // Away from the home port the shipowner shares the cargo with every idle ship in the port.
     if (rate > 0 && d != shipowner->home_port && o != shipowner->home_port) {
@@ -91,13 +88,13 @@ void freight_offer_compute(const Shipowner* shipowner, const Ship* ship, int32_t
 
     int32_t knots = type.vmax_kn - 1;
     int32_t days = knots != 0 ? r.length / knots / 24 : 0;
-    int32_t allowed = wmul(rolls[ROLL_DEADLINE] + 1400, days) / 1500 + 5;
+    int32_t allowed = wrap_mul(rolls[ROLL_DEADLINE] + 1400, days) / 1500 + 5;
 
     int32_t penalty = 0;
     if (rate <= 0) {
         allowed = NO_DEADLINE;
     } else if (rolls[ROLL_EXPRESS] / 90 == cargo) {
-        rate = wmul(rate, 22) / 10;
+        rate = wrap_mul(rate, 22) / 10;
         penalty = rate / 9;
     } else {
         allowed = NO_DEADLINE;

@@ -11,7 +11,6 @@
 #include "game/setup.h"
 #include "game/project_commands.h"
 #include "world/records.h"
-#include "world/weather.h"
 #include "game/shipowner_chooser.h"
 #include "views/status_panel.h"
 #include "views/world_map.h"
@@ -201,8 +200,8 @@ void main_loop_pass(MainLoop* loop) {
     set_run_button_state(loop->run_state);
     if (serve_project_command() != 0) {
         // Another game was loaded: its main screen is drawn at once, as a start from its file
-        // draws it (the weather is not saved and starts afresh).
-        weather_reset();
+        // draws it. The weather is the program's, not the game's: a load leaves it as it is, so
+        // a game saved and loaded again goes on as it would have without the load.
         main_screen_enter(loop);
     }
     loop->saved_run_state = loop->run_state;

@@ -37,6 +37,13 @@ void draw_trace_stop() {
     s_trace = nullptr;
 }
 
+std::vector<TracedDraw> draw_trace_of_day(const std::vector<TracedDraw>& trace, int32_t day) {
+    std::vector<TracedDraw> of_day;
+    for (const TracedDraw& d : trace)
+        if (d.day == day) of_day.push_back(d);
+    return of_day;
+}
+
 std::string draw_trace_text(const std::vector<TracedDraw>& trace) {
     std::string text;
     for (const TracedDraw& d : trace)

@@ -18,6 +18,9 @@ struct TracedDraw {
 void draw_trace_start(std::vector<TracedDraw>* trace);
 void draw_trace_stop();
 
+// The draws that fell on one game day, in order.
+std::vector<TracedDraw> draw_trace_of_day(const std::vector<TracedDraw>& trace, int32_t day);
+
 // One line a draw: "day lo hi result".
 std::string draw_trace_text(const std::vector<TracedDraw>& trace);
 // Empty when the trace equals the golden file tests/<golden>; else a message naming the first draw
