@@ -15,7 +15,7 @@
 
 namespace {
 
-// The exercise after 20 frames with the other ship from the starboard start, on the scope.
+// An exercise 20 frames in, the other ship still on the scope.
 RadarRun running_exercise() {
     headless_reset();
     if (g_font_sys8.data == nullptr) font_load("sys8.fnt", &g_font_sys8);
