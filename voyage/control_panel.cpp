@@ -104,6 +104,8 @@ void act_on_key(uint32_t k) {
     }
 }
 
+}  // namespace
+
 int32_t engine_pitch(int32_t speed) {
     int32_t s = std::abs(speed);
     if (g_sound_mode == 1) return 594 - s * 297 / 320;
@@ -111,7 +113,11 @@ int32_t engine_pitch(int32_t speed) {
     return 594 - s * 297 / 320;
 }
 
-}  // namespace
+void engine_sound_start(int32_t slot) {
+    if (g_sound_mode != 1 && g_fast_machine == 0) sound_halve_rate(slot);
+    sound_play(30000, slot);
+    sound_set_pitch(slot, g_sound_mode != 1 && g_fast_machine != 0 ? 297 : 594, 63);
+}
 
 int32_t speed_mark_y(int32_t speed) { return std::clamp(146 - (speed >> 3), 106, 186); }
 

@@ -20,3 +20,7 @@ void control_panel_draw(int32_t model);
 void controls_update(int32_t model, int32_t ignored, int32_t gauge);
 // The row of the speed mark for speed S: 146 - S / 8 (arithmetic), kept on the scale 106..186.
 int32_t speed_mark_y(int32_t speed);
+// The engine sound's pitch value at speed (it has no audible effect), and the engine's start in
+// the loaded slot: 30000 loops, the sample halved on a slow machine unless the sound mode is 1.
+int32_t engine_pitch(int32_t speed);
+void engine_sound_start(int32_t slot);

@@ -78,17 +78,7 @@ void set_up_chart(Episode* e, int32_t map, int32_t start, int32_t target) {
 void start_engine_sound() {
     g_sim_engine_slot = sound_load(7);
     g_sim_crash_slot = sound_load(6);
-    if (g_sound_mode == 1) {
-        sound_play(30000, g_sim_engine_slot);
-        sound_set_pitch(g_sim_engine_slot, 594, 63);
-    } else if (g_fast_machine != 0) {
-        sound_play(30000, g_sim_engine_slot);
-        sound_set_pitch(g_sim_engine_slot, 297, 63);
-    } else {
-        sound_halve_rate(g_sim_engine_slot);
-        sound_play(30000, g_sim_engine_slot);
-        sound_set_pitch(g_sim_engine_slot, 594, 63);
-    }
+    engine_sound_start(g_sim_engine_slot);
 }
 
 void draw_title(const char* title) {

@@ -77,5 +77,10 @@ const ScreenEntry g_screens[] = {
     {"hourglass_limit", screen_hourglass_limit},
     {"episode_out_of_time", screen_episode_out_of_time},
     {"rescue", screen_rescue},
+    {"radar_start", screen_radar_start},
+    {"radar_ahead", screen_radar_ahead},
+    {"radar_starboard", screen_radar_starboard},
+    {"radar_port", screen_radar_port},
+    {"radar_turning", screen_radar_turning},
     {nullptr, nullptr},
 };

@@ -116,3 +116,9 @@ void screen_control_panel(ScreenShot* shot);
 void screen_hourglass_limit(ScreenShot* shot);
 void screen_episode_out_of_time(ScreenShot* shot);
 void screen_rescue(ScreenShot* shot);
+// The radar exercise (voyage_radar_screens.cpp).
+void screen_radar_start(ScreenShot* shot);
+void screen_radar_ahead(ScreenShot* shot);
+void screen_radar_starboard(ScreenShot* shot);
+void screen_radar_port(ScreenShot* shot);
+void screen_radar_turning(ScreenShot* shot);
