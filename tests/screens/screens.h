@@ -104,6 +104,13 @@ void screen_voyage_panel(ScreenShot* shot);
 void screen_sinking_sailing_in(ScreenShot* shot);
 void screen_sinking_descent(ScreenShot* shot);
 void screen_sinking_under_water(ScreenShot* shot);
+// The at-sea events (voyage_event_screens.cpp).
+void screen_storm_question(ScreenShot* shot);
+void screen_gale_box(ScreenShot* shot);
+void screen_gale_damage(ScreenShot* shot);
+void screen_canal_fee_letter(ScreenShot* shot);
+void screen_cape_horn_letter(ScreenShot* shot);
+void screen_reef_assisted(ScreenShot* shot);
 // The manoeuvring simulation (voyage_screens.cpp).
 void screen_chart_london(ScreenShot* shot);
 void screen_chart_hamburg(ScreenShot* shot);
