@@ -93,10 +93,10 @@ void screen_incident_rats(ScreenShot* shot) {
 void screen_incident_epidemic(ScreenShot* shot) {
     Ship* ship = set_up_owner();
     if (ship == nullptr) return;
-    // The quarantine's box waits while the picture's sea moves; here it is the picture as the
-    // wave leaves it.
+    // The quarantine's box over the picture, answered once the wave has long run.
+    answer_later(6000);
     epidemic_incident(0, &g_shipowners[0], ship);
-    screens_shot_frame(shot);
+    screens_shot_presented(shot);
     clear_owner();
 }
 
