@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "assets/art_voyage.h"
+#include "voyage/rescue.h"
 
 namespace {
 
@@ -19,8 +20,7 @@ constexpr int32_t STEEL = 80;   // 80..95 deck and rail steel
 constexpr int32_t RING = 96;    // 96..99 life ring red, 100..103 white
 constexpr int32_t HAZE = 104;   // 104..111 far sea and horizon haze
 
-constexpr int32_t SPOT_X = 24, SPOT_Y = 84, FRAME_W = 29, FRAME_H = 17;
-constexpr int32_t FRAME_POS[5][2] = {{6, 16}, {6, 36}, {6, 56}, {6, 76}, {6, 96}};
+constexpr int32_t SPOT_X = RESCUE_SPOT_X, SPOT_Y = RESCUE_SPOT_Y, FRAME_W = RESCUE_FRAME_W, FRAME_H = RESCUE_FRAME_H;
 constexpr int32_t HORIZON = 62;
 
 void rescue_palette(PictureImage* p) {
@@ -145,9 +145,9 @@ void paint_rescue_pictures(PictureImage* background, PictureImage* frames) {
     rescue_palette(frames);
     paint_clear(frames, SKY + 4);
     // every frame starts as the sea of the spot, border included, so its edges match the picture
-    for (int32_t f = 0; f < 5; ++f) {
-        voyage_copy(frames, FRAME_POS[f][0], FRAME_POS[f][1], background, SPOT_X, SPOT_Y, FRAME_W, FRAME_H);
-        raft(frames, FRAME_POS[f][0], FRAME_POS[f][1], f);
+    for (int32_t f = 0; f < RESCUE_FRAME_IMAGES; ++f) {
+        voyage_copy(frames, g_rescue_frames[f].x, g_rescue_frames[f].y, background, SPOT_X, SPOT_Y, FRAME_W, FRAME_H);
+        raft(frames, g_rescue_frames[f].x, g_rescue_frames[f].y, f);
     }
     raft(background, SPOT_X, SPOT_Y, 0);
 }

@@ -126,6 +126,8 @@ Game make_game(bool large = false) {
             s->sailed_nm = f.sailed_nm;
             s->cargo = f.route != 0 ? 4 : 0;
             s->layup_days = f.route == 0 ? 1000 : 0;
+            // This voyage's incident and icebergs are past: the day stays quiet.
+            s->voyage_flags = VOYAGE_INCIDENT_DONE | VOYAGE_ICEBERGS_DONE;
             s->fuel = 5000;
             s->fuel_per_day = 40;
             s->speed = g_ship_type_table[f.type].vmax_kn;

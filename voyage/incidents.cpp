@@ -1,13 +1,9 @@
 #include "voyage/incidents.h"
 
-// Nothing happens at sea yet, and nothing sinks: the ship itself is handed back, so a walk over the
-// list goes on with its next.
-TextLines ship_day_events(int32_t, Shipowner*, Ship*, int32_t) {
+// Only a day laid up, in the road or under sail can bring trouble; the shipyard, discharging,
+// loading and a day hove to are quiet.
+TextLines ship_day_events(int32_t player, Shipowner* shipowner, Ship* ship, int32_t phase) {
+    if (phase == PHASE_LAID_UP || phase == PHASE_ROAD) return port_day_incidents(player, shipowner, ship);
+    if (phase == PHASE_SAILING) return sea_day_incidents(player, shipowner, ship);
     return nullptr;
 }
-
-Ship* ship_lost(int32_t, Shipowner*, Ship* ship, TextLines) {
-    return ship;
-}
-
-void emergency_rescue_event(int32_t, Shipowner*, Ship*, int32_t, int32_t) {}

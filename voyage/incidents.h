@@ -29,3 +29,29 @@ void emergency_rescue_event(int32_t player, Shipowner* shipowner, Ship* ship, in
 // list. Returns the ship before it in the list, or null when it was the head, so that a walk over
 // the list goes on with the next ship.
 Ship* ship_lost(int32_t player, Shipowner* shipowner, Ship* ship, TextLines reason);
+
+// The pieces ship_day_events runs, each on its own for the tests.
+// The incidents of a day laid up or in the road (phases 1 and 3) and of a sailing day (phase 11).
+TextLines port_day_incidents(int32_t player, Shipowner* shipowner, Ship* ship);
+TextLines sea_day_incidents(int32_t player, Shipowner* shipowner, Ship* ship);
+// The collision threat from the alarm letter to the result box; the loss text when it sank her.
+// The alarm letter alone.
+void collision_alarm(int32_t player, Shipowner* shipowner, Ship* ship);
+TextLines collision_threat(int32_t player, Shipowner* shipowner, Ship* ship);
+// The result r of an encounter (RADAR_*) shown on a grey screen and booked on the ship's
+// condition; the loss text for a hit in the flank or a condition driven below 0.
+TextLines collision_outcome(int32_t player, Ship* ship, int32_t r);
+// The single incidents of a port day with their screens and bookings (the caller rolls the dice
+// and marks the voyage's incident): the cargo robbed (the freight is gone), shelling in a war
+// zone (condition down, never below 0), rats (10 k$ and 5 days in the road), an epidemic (10 to
+// 30 days in quarantine).
+void robbery_incident(int32_t player, Shipowner* shipowner, Ship* ship);
+void war_zone_incident(int32_t player, Shipowner* shipowner, Ship* ship);
+void rats_incident(int32_t player, Shipowner* shipowner, Ship* ship);
+void epidemic_incident(int32_t player, Shipowner* shipowner, Ship* ship);
+// The text of a ship sunk in a collision, ended by a null line.
+TextLines collision_loss_text();
+// 1 for the routes through waters where an epidemic may break out on board.
+int32_t epidemic_route(int32_t route);
+// The condition below which rats and epidemics can come aboard.
+constexpr int32_t HYGIENE_CONDITION = 6200;

@@ -15,6 +15,8 @@ constexpr TextEntry kTexts[] = {
 #include "lang/da/broker.inc"
 #include "lang/da/voyage.inc"
 #include "lang/da/voyage_harbour.inc"
+#include "lang/da/incidents.inc"
+#include "lang/da/route_events.inc"
 };
 static_assert(text_table_complete(kTexts), "the Danish table must list every text in order");
 

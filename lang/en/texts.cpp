@@ -15,6 +15,8 @@ constexpr TextEntry kTexts[] = {
 #include "lang/en/broker.inc"
 #include "lang/en/voyage.inc"
 #include "lang/en/voyage_harbour.inc"
+#include "lang/en/incidents.inc"
+#include "lang/en/route_events.inc"
 };
 static_assert(text_table_complete(kTexts), "the English table must list every text in order");
 

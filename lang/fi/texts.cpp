@@ -15,6 +15,8 @@ constexpr TextEntry kTexts[] = {
 #include "lang/fi/broker.inc"
 #include "lang/fi/voyage.inc"
 #include "lang/fi/voyage_harbour.inc"
+#include "lang/fi/incidents.inc"
+#include "lang/fi/route_events.inc"
 };
 static_assert(text_table_complete(kTexts), "the Finnish table must list every text in order");
 

@@ -15,6 +15,8 @@ constexpr TextEntry kTexts[] = {
 #include "lang/no/broker.inc"
 #include "lang/no/voyage.inc"
 #include "lang/no/voyage_harbour.inc"
+#include "lang/no/incidents.inc"
+#include "lang/no/route_events.inc"
 };
 static_assert(text_table_complete(kTexts), "the Norwegian table must list every text in order");
 

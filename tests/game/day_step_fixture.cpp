@@ -21,6 +21,7 @@
 #include "ui/gadget.h"
 #include "ui/input_poll.h"
 #include "ui/letter.h"
+#include "ui/requester.h"
 #include "ui/screen_layout.h"
 
 namespace {
@@ -30,10 +31,14 @@ namespace {
 constexpr uint32_t GIVE_UP_MS = 20u * 60u * 1000u;
 constexpr uint32_t REACTION_MS = 250;
 
-bool letter_up() {
+bool gadget_up(const Gadget* gadget) {
     for (const Gadget* g = g_gadget_list; g != nullptr; g = g->next)
-        if (g == &g_letter_ok_gadget) return true;
+        if (g == gadget) return true;
     return false;
+}
+
+bool letter_up() {
+    return gadget_up(&g_letter_ok_gadget);
 }
 
 
@@ -51,6 +56,8 @@ void DayStepTest::on_sleep(void* context) {
     if (r->answered && now - r->answered_at < REACTION_MS) return;
     if (letter_up()) {
         ++r->letters;
+    } else if (gadget_up(&g_message_ok_gadget)) {
+        ++r->boxes;
     } else if (g_screen_button_last >= 0) {
         // Every screen is answered; the elimination screens are counted and their texts kept (a
         // bankrupt shipowner sees the property statistics and the possessions first).
@@ -113,6 +120,8 @@ Ship* DayStepTest::add_ship(int32_t player, const char* name) {
     ship->harbour_map = 0;
     ship->mortgage_period = 30;
     ship->layup_days = 100;
+    // This voyage's incident and icebergs are past, so its days roll no incident dice.
+    ship->voyage_flags = VOYAGE_INCIDENT_DONE | VOYAGE_ICEBERGS_DONE;
     append_ship(&g_shipowners[player], ship);
     return ship;
 }

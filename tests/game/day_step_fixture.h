@@ -1,6 +1,6 @@
 // The daily step on the headless host: fonts and pictures for its letters and screens, the world at
 // the start of a game, one shipowner "Hendrik" of London with 4100 k$, and a reader that answers every
-// letter and the elimination screen with Enter and counts them.
+// letter, message box and the elimination screen with Enter and counts them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ class DayStepTest : public testing::Test {
     void TearDown() override;
 
     // A ship of model 6 (wear 8 a day) in full condition, without costs, laid up in London for 100 days
-    // (a quiet day), appended to the shipowner's list.
+    // with this voyage's incidents past (a quiet day), appended to the shipowner's list.
     static Ship* add_ship(int32_t player, const char* name);
     // The shipowner's credit interest falls due on the next day.
     static void credit_due(Shipowner* owner, int32_t credit, int32_t rate);
@@ -29,6 +29,8 @@ class DayStepTest : public testing::Test {
         for (const char* k = keys; *k != '\0'; ++k) reader_.screen_keys.push_back(static_cast<uint8_t>(*k));
     }
     int32_t letters() const { return reader_.letters; }
+    // Message boxes answered (a lost ship's reason and tragedy, an incident's result).
+    int32_t boxes() const { return reader_.boxes; }
     // Elimination screens shown, and the other screens with buttons (statistics, possessions).
     int32_t screens() const { return reader_.screens; }
     int32_t other_screens() const { return reader_.other_screens; }
@@ -38,6 +40,7 @@ class DayStepTest : public testing::Test {
   private:
     struct Reader {
         int32_t letters = 0;
+        int32_t boxes = 0;
         int32_t screens = 0;
         int32_t other_screens = 0;
         uint32_t answered_at = 0;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "engine/random.h"
 #include "game/main_procedure.h"
@@ -17,6 +18,14 @@
 #include "world/ship_types.h"
 #include "tests/game/day_step_fixture.h"
 #include "tests/harness/case_name.h"
+#include "tests/harness/draw_trace.h"
+#include "engine/draw.h"
+#include "engine/frame.h"
+#include "views/accounts.h"
+#include "views/main_screen.h"
+#include "views/world_map.h"
+#include "world/projection.h"
+#include "world/sea_distance.h"
 
 namespace {
 
@@ -445,9 +454,21 @@ TEST_P(WornOut, AShipAtHalfConditionOrWorseMayBreakUpAtSea) {
         ship->direction = 1;
     }
     ship->condition = c.condition;
+    std::vector<TracedDraw> trace;
+    draw_trace_start(&trace);
     EXPECT_EQ(day_step(), c.event);
-    EXPECT_EQ(static_cast<uint16_t>(g_random_counter - counter - draws_without), c.draws);
-    EXPECT_EQ(g_shipowners[0].ships, ship) << "the ship is handed over, not unlinked here";
+    draw_trace_stop();
+    if (c.event == 0) {
+        EXPECT_EQ(static_cast<uint16_t>(g_random_counter - counter - draws_without), c.draws);
+        EXPECT_EQ(g_shipowners[0].ships, ship);
+    } else {
+        // The sinking draws for its bubbles; the break-up itself is one draw.
+        EXPECT_EQ(g_shipowners[0].ships, nullptr) << "the ship broke up and is gone";
+        EXPECT_EQ(boxes(), 2) << "the reason, then the tragedy";
+    }
+    int32_t breakup_draws = 0;
+    for (const TracedDraw& d : trace) breakup_draws += d.lo == 0 && d.hi == c.condition ? 1 : 0;
+    EXPECT_EQ(breakup_draws, c.draws);
 }
 
 const WornCase kWornCases[] = {
@@ -458,7 +479,7 @@ const WornCase kWornCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Ship, WornOut, testing::ValuesIn(kWornCases), CaseName());
 
-TEST_F(DayStep, AShipHandedOverAsLostDoesNotStopTheWalk) {
+TEST_F(DayStep, AShipLostInTheMiddleDoesNotStopTheWalk) {
     Ship* ships[3] = {add_ship(0, "Aurora"), add_ship(0, "Borealis"), add_ship(0, "Cygnus")};
     ships[1]->shipyard_days = 5;
     ships[1]->layup_days = 0;
@@ -466,8 +487,76 @@ TEST_F(DayStep, AShipHandedOverAsLostDoesNotStopTheWalk) {
     ships[1]->direction = 1;
     ships[1]->condition = 0;
     EXPECT_EQ(day_step(), 1);
-    for (Ship* s : ships) EXPECT_EQ(s->charter_days, 1) << s->name;
-    EXPECT_EQ(ship_count(&g_shipowners[0]), 3);
+    EXPECT_EQ(ships[0]->charter_days, 1);
+    EXPECT_EQ(ships[2]->charter_days, 1);
+    EXPECT_EQ(ship_count(&g_shipowners[0]), 2);
+    EXPECT_EQ(g_shipowners[0].ships, ships[0]);
+    EXPECT_EQ(ships[0]->next, ships[2]);
+}
+
+// Pixels of the colour in the 11 x 7 box around (x, y) of the frame or of a buffer.
+int32_t colour_count(const uint8_t* buffer, int32_t x, int32_t y, int32_t colour) {
+    int32_t n = 0;
+    for (int32_t dy = -3; dy <= 3; ++dy)
+        for (int32_t dx = -5; dx <= 5; ++dx) {
+            int32_t p = buffer == nullptr ? read_screen_pixel(x + dx, y + dy) : buffer_get_pixel(buffer, x + dx, y + dy);
+            n += p == colour ? 1 : 0;
+        }
+    return n;
+}
+
+TEST_F(DayStep, AShipLostAtTheHeadOfTheFleetLeavesTheRecordsTheMapAndTheNetWorthAgreeing) {
+    Shipowner& owner = g_shipowners[0];
+    owner.status = 3;
+    Ship* ships[3] = {add_ship(0, "Aurora"), add_ship(0, "Borealis"), add_ship(0, "Cygnus")};
+    // The head breaks up at sea in mid-Atlantic, far from the other two laid up in London.
+    ships[0]->shipyard_days = 5;
+    ships[0]->layup_days = 0;
+    ships[0]->route = 1;
+    ships[0]->direction = 1;
+    ships[0]->sailed_nm = 1500;
+    ships[0]->condition = 0;
+    int32_t blocks = ship_blocks_in_use();
+    Ship copy = *ships[0];
+    compute_ship_route_position(&copy);
+    g_project_lat = copy.lat;
+    g_project_lon = copy.lon;
+    project_flat_map_point();
+    const int32_t lost_x = g_project_x, lost_y = g_project_y;
+
+    EXPECT_EQ(day_step(), 1);
+
+    // The walk went on with the new head and gave each of the two their day exactly once.
+    ASSERT_EQ(owner.ships, ships[1]);
+    EXPECT_EQ(ships[1]->next, ships[2]);
+    EXPECT_EQ(ships[2]->next, nullptr);
+    for (Ship* s : {ships[1], ships[2]}) {
+        EXPECT_EQ(s->charter_days, 1) << s->name;
+        EXPECT_EQ(s->layup_days, 99) << s->name;
+    }
+    EXPECT_EQ(ship_blocks_in_use(), blocks - 1);
+    EXPECT_EQ(owner.status, 2);
+    EXPECT_EQ(boxes(), 2);
+
+    // The net worth recorded today is that of the two ships left, of equal value.
+    int32_t values = 0, mortgages = 0, credit = 0, net_worth = 0;
+    compute_shipowner_assets(0, &values, &mortgages, &credit, &net_worth);
+    EXPECT_EQ(owner.net_worth_history[owner.history_index], net_worth);
+    int32_t two_values = values;
+    unlink_ship(&owner, ships[2]);
+    compute_shipowner_assets(0, &values, &mortgages, &credit, &net_worth);
+    append_ship(&owner, ships[2]);
+    EXPECT_GT(values, 0);
+    EXPECT_EQ(two_values, 2 * values);
+
+    // The map draws no ship where the lost one sailed.
+    g_main_screen_shown = 0;
+    show_main_screen();
+    restore_main_screen();
+    draw_world_map();
+    int32_t colour = g_owner_colours[0];
+    EXPECT_EQ(colour_count(nullptr, lost_x, lost_y, colour), colour_count(g_background_buffer, lost_x, lost_y, colour))
+        << "at " << lost_x << "," << lost_y;
 }
 
 // ---- Subsidies -----------------------------------------------------------------------------

@@ -108,6 +108,7 @@ class OfficeGame : public testing::Test {
         ship->harbour_map = 0;
         ship->mortgage_period = 90;
         ship->layup_days = 300;  // laid up: quiet days
+        ship->voyage_flags = VOYAGE_INCIDENT_DONE;  // and this voyage's incident is past
         append_ship(&o, ship);
         books_.start_cash = o.cash;
         headless_set_sleep_hook(on_sleep, &books_);

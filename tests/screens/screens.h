@@ -104,6 +104,13 @@ void screen_voyage_panel(ScreenShot* shot);
 void screen_sinking_sailing_in(ScreenShot* shot);
 void screen_sinking_descent(ScreenShot* shot);
 void screen_sinking_under_water(ScreenShot* shot);
+// The at-sea events (voyage_event_screens.cpp).
+void screen_storm_question(ScreenShot* shot);
+void screen_gale_box(ScreenShot* shot);
+void screen_gale_damage(ScreenShot* shot);
+void screen_canal_fee_letter(ScreenShot* shot);
+void screen_cape_horn_letter(ScreenShot* shot);
+void screen_reef_assisted(ScreenShot* shot);
 // The manoeuvring simulation (voyage_screens.cpp).
 void screen_chart_london(ScreenShot* shot);
 void screen_chart_hamburg(ScreenShot* shot);
@@ -122,3 +129,16 @@ void screen_radar_ahead(ScreenShot* shot);
 void screen_radar_starboard(ScreenShot* shot);
 void screen_radar_port(ScreenShot* shot);
 void screen_radar_turning(ScreenShot* shot);
+// The daily incidents, the rescue and the loss of a ship (voyage_incident_screens.cpp).
+void screen_incident_robbery(ScreenShot* shot);
+void screen_incident_rats(ScreenShot* shot);
+void screen_incident_epidemic(ScreenShot* shot);
+void screen_incident_war_zone(ScreenShot* shot);
+void screen_incident_collision_alarm(ScreenShot* shot);
+void screen_collision_out_of_sight(ScreenShot* shot);
+void screen_collision_glancing(ScreenShot* shot);
+void screen_collision_crossing(ScreenShot* shot);
+void screen_collision_flank(ScreenShot* shot);
+void screen_rescue_frames(ScreenShot* shot);
+void screen_rescue_well_done(ScreenShot* shot);
+void screen_ship_lost_tragedy(ScreenShot* shot);

@@ -247,6 +247,7 @@ struct Helm {
     bool spinning = false;
     bool turning = false;  // turning on the spot on the way, before sailing on
     int32_t spin_phase = 1;
+    bool slow = false;
     bool done = false;
 };
 
@@ -394,6 +395,7 @@ void steer(Helm* h) {
     }
     h->turning = false;
     double cruise = leg.astern ? 100 : (d > 60 ? 300 : 160);
+    if (h->slow) cruise = leg.astern ? 70 : (d > 60 ? 180 : 100);
     if (std::fabs(e) > 15) cruise = std::min(cruise, 120.0);
     double stop_speed = std::sqrt(1024 * a * std::max(d - 2, 0.0));
     double speed = leg.stop ? std::min(cruise, stop_speed) : cruise;
@@ -450,9 +452,11 @@ void dump(const std::vector<PilotLeg>& legs, const std::string& name) {
 }  // namespace
 
 std::vector<PilotLeg> pilot_plan(int32_t mode, int32_t model, int32_t row, int32_t start, int32_t target,
-                                 std::string* why) {
+                                 std::string* why, int32_t variant) {
     Hull hull = hull_of(model);
-    double need = model == 1 ? 10 : 9;
+    const double more[4] = {0, 2, 4, -1};
+    double need = (model == 1 ? 10 : 9) + more[(variant >> 2) & 3];
+    bool other_way_in = (variant & 1) != 0, other_way_out = (variant & 2) != 0;
     std::vector<PilotLeg> legs;
     if (mode == 1) {
         const ReefMap& m = g_reef_maps[row];
@@ -496,7 +500,9 @@ std::vector<PilotLeg> pilot_plan(int32_t mode, int32_t model, int32_t row, int32
         PilotPoint exit = berth_side(c, from, hd, hull.spin, 1, &ahead_room);
         double behind_room = 0;
         berth_side(c, from, hd, hull.spin, -1, &behind_room);
-        if (clear_length(c, from, hd, 1) >= 50 && ahead_room >= std::min(hull.spin, behind_room)) {
+        bool ahead = clear_length(c, from, hd, 1) >= 50 && ahead_room >= std::min(hull.spin, behind_room);
+        if (other_way_out) ahead = !ahead && clear_length(c, from, hd, 1) >= 30;
+        if (ahead) {
             // out ahead along the berth's line, to where there is room to turn
             from = exit;
             legs.push_back({from, false, true, -1});
@@ -526,10 +532,12 @@ std::vector<PilotLeg> pilot_plan(int32_t mode, int32_t model, int32_t row, int32
     PilotPoint berth = berth_point(target);
     double behind = clear_length(c, berth, hd, -1);
     // stern first works out better but where the water behind the berth is open a long way
-    if (behind >= 158) {
+    bool bow_first = behind >= 158;
+    if (other_way_in) bow_first = !bow_first && behind >= 40;
+    if (bow_first) {
         // bow first along the berth's line
         PilotPoint far = along(berth, hd, -std::min(behind - 4, 110.0));
-        PilotPoint near = along(berth, hd, -30);
+        PilotPoint near = along(berth, hd, -std::min(30.0, behind / 2));
         bool turn_at_far = c.room_at(far.x, far.y) >= hull.spin + 1;
         if (!add_way(from, far, false, turn_at_far)) return {};
         if (turn_at_far) legs.back().heading = hd + 2;
@@ -547,8 +555,9 @@ std::vector<PilotLeg> pilot_plan(int32_t mode, int32_t model, int32_t row, int32
 }
 
 int32_t pilot_sail(int32_t mode, int32_t model, int32_t row, int32_t start, int32_t target, int32_t tick_limit,
-                   const std::vector<PilotLeg>& legs) {
+                   const std::vector<PilotLeg>& legs, int32_t variant) {
     Helm helm;
+    helm.slow = (variant & 16) != 0;
     helm.legs = &legs;
     helm.handling = handling_class(model);
     helm.model = model;

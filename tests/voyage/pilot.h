@@ -21,10 +21,16 @@ struct PilotLeg {
     double heading;  // -1: none
 };
 
+// How the pilot goes about a harbour episode, as a seaman would try one way and then another:
+// bit 0 takes the other way into the berth (bow first or stern first), bit 1 the other way out
+// (ahead or astern), bits 2..3 keep further from the coast, bit 4 sails slower. 0 is the pilot's
+// first choice.
+constexpr int32_t PILOT_VARIANTS = 32;
+
 // The way for an episode: mode 0 harbour row, start and target indexes; mode 1 open-water row.
 // Empty (with why) when no way is found.
 std::vector<PilotLeg> pilot_plan(int32_t mode, int32_t model, int32_t row, int32_t start, int32_t target,
-                                 std::string* why);
+                                 std::string* why, int32_t variant = 0);
 // Runs the episode with the pilot at the helm and returns its result.
 int32_t pilot_sail(int32_t mode, int32_t model, int32_t row, int32_t start, int32_t target, int32_t tick_limit,
-                   const std::vector<PilotLeg>& legs);
+                   const std::vector<PilotLeg>& legs, int32_t variant = 0);
