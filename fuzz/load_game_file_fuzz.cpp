@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the game-file reader. Whatever the file holds, a load must end without a
 // read out of bounds or a leak, and a failed load must leave no shipowner counted and no ship. A
 // game that loads is then played as the main screen plays it: the screen is drawn and 30 days run,
-// each with its letters and screens (closed at once) and the redrawn map and status panel.
+// each with its letters, boxes and screens (closed at once) and the redrawn map and status panel.
 #include <cstdint>
 #include <cstdlib>
 
@@ -51,7 +51,13 @@ void reset_world() {
     g_command = 0;
 }
 
+// Answers every box with Enter: a message box waits for an answer whatever the quit flag says.
+void answer_with_enter(void*) {
+    if (headless_pending_events() == 0) headless_script(headless_now() + 100, HEADLESS_KEY, 13);
+}
+
 void play_days() {
+    headless_set_sleep_hook(answer_with_enter, nullptr);
     MainLoop loop = {};
     main_screen_enter(&loop);
     // Every letter and screen of a day closes as soon as it has been drawn.
@@ -65,6 +71,7 @@ void play_days() {
         draw_status_panel();
     }
     g_quit = 0;
+    headless_set_sleep_hook(nullptr, nullptr);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "world/game_file.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "game/game_file_dialog.h"
 #include "game/main_procedure.h"
@@ -56,10 +57,16 @@ int32_t serve_project_command() {
         case PROJECT_SAVE:
             save_game_dialog();
             break;
-        case PROJECT_SAVE_AS:
-            g_game_file_name[0] = '\0';  // so that the requester always asks for a name
+        case PROJECT_SAVE_AS: {
+            // The name is emptied so that the requester always asks for one; when the player
+            // gives the requester up, the game keeps the name it had.
+            char kept[sizeof g_game_file_name];
+            std::memcpy(kept, g_game_file_name, sizeof kept);
+            g_game_file_name[0] = '\0';
             save_game_dialog();
+            if (g_game_file_name[0] == '\0') std::memcpy(g_game_file_name, kept, sizeof kept);
             break;
+        }
         case PROJECT_QUIT:
             ask_quit();
             break;

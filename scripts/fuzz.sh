@@ -49,7 +49,7 @@ for t in "${targets[@]}"; do
     echo "== fuzzing the $t loader for $share s"
     # The targets run in scratch directories of their own: every path given to them is absolute.
     ASAN_OPTIONS=detect_leaks=1 \
-    UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:suppressions=$root/fuzz/ubsan.supp" \
+    UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
       "$build/fuzz/${program[$t]}" -max_total_time="$share" -max_len="${max_len[$t]}" -print_final_stats=1 \
       -artifact_prefix="$build/crash-$t-" "$corpus/$t"
 done

@@ -15,6 +15,8 @@ constexpr TextEntry kTexts[] = {
 #include "lang/de/broker.inc"
 #include "lang/de/voyage.inc"
 #include "lang/de/voyage_harbour.inc"
+#include "lang/de/incidents.inc"
+#include "lang/de/route_events.inc"
 };
 static_assert(text_table_complete(kTexts), "the German table must list every text in order");
 

@@ -15,6 +15,8 @@ constexpr TextEntry kTexts[] = {
 #include "lang/fr/broker.inc"
 #include "lang/fr/voyage.inc"
 #include "lang/fr/voyage_harbour.inc"
+#include "lang/fr/incidents.inc"
+#include "lang/fr/route_events.inc"
 };
 static_assert(text_table_complete(kTexts), "the French table must list every text in order");
 

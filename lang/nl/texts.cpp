@@ -15,6 +15,8 @@ constexpr TextEntry kTexts[] = {
 #include "lang/nl/broker.inc"
 #include "lang/nl/voyage.inc"
 #include "lang/nl/voyage_harbour.inc"
+#include "lang/nl/incidents.inc"
+#include "lang/nl/route_events.inc"
 };
 static_assert(text_table_complete(kTexts), "the Dutch table must list every text in order");
 
