@@ -4,7 +4,7 @@
 // and handling with 2 and 3, so the three outlines cover all seven.
 //
 // The harbour table holds, per port and start, per target, per outline 1..3, the way the pilot
-// sails the route (its variant 0..9, a..v) - 776 of the 1344 episodes of 28 harbours x 4 starts
+// sails the route (its variant 0..9, a..v) - 807 of the 1344 episodes of 28 harbours x 4 starts
 // x 4 targets x 3 outlines. '-' marks a route the pilot does not sail yet in any of its ways: it
 // grazes quays turning in basins narrower than the largest ship's turning circle, and lining up
 // for some berths, so those routes are not yet proven sailable, by the pilot or otherwise.
@@ -27,7 +27,7 @@ const char* const PROVEN_ROUTES[HARBOUR_MAP_COUNT][4] = {
     {"000 000 000 -00", "000 000 -00 -h0", "000 -00 -00 -10", "000 --- --- 000"},  // port 1
     {"000 -00 -gg 000", "--- 000 --- ---", "--0 --0 000 --0", "000 --- -00 000"},  // port 2
     {"000 -00 --0 000", "--0 000 --- --0", "--- --- 000 ---", "000 -00 --- 000"},  // port 3
-    {"000 000 --- ---", "000 000 --- ---", "--- --- 000 ---", "--- --- --- 000"},  // port 4
+    {"000 100 000 000", "-00 000 -00 000", "000 110 000 000", "000 -00 000 000"},  // port 4
     {"000 000 --- 000", "--0 000 --0 --0", "000 --0 000 --0", "000 --- -00 000"},  // port 5
     {"000 --- --c 000", "--0 000 --- --0", "--- --- 000 ---", "000 -00 --0 000"},  // port 6
     {"000 -00 000 000", "--0 000 --- --0", "2-0 --- 000 --0", "-00 000 -00 000"},  // port 7
@@ -45,7 +45,7 @@ const char* const PROVEN_ROUTES[HARBOUR_MAP_COUNT][4] = {
     {"000 -00 -00 000", "--- 000 --- ---", "--- --- 000 ---", "000 --0 -00 000"},  // port 19
     {"000 --- --- o00", "--2 000 --6 --2", "000 --- 000 --0", "m66 --- 000 000"},  // port 20
     {"000 000 000 000", "000 000 000 000", "000 000 000 -40", "2-0 --0 --0 000"},  // port 21
-    {"000 --- --- 000", "--- 000 --- ---", "-0k --- 000 --4", "-00 --- --- 000"},  // port 22
+    {"000 -11 --- 000", "--- 000 --- ---", "000 --- 000 --0", "000 --- --- 000"},  // port 22
     {"000 -00 --- 000", "--- 000 --- ---", "--- --- 000 ---", "000 --2 --- 000"},  // port 23
     {"000 100 000 000", "2-0 000 --0 --0", "--0 --0 000 --0", "000 -g0 000 000"},  // port 24
     {"000 --g 000 000", "--- 000 --- ---", "-g0 --- 000 --0", "222 --- --f 000"},  // port 25
