@@ -5,6 +5,8 @@
 // game.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_world.h"
+
 #include <cstdio>
 #include <vector>
 
@@ -38,19 +40,6 @@ struct Game {
     int32_t day;
     int32_t daily_phase;
 };
-
-bool start_world() {
-    static bool started = false;
-    if (started) return true;
-    if (font_load("sys13.fnt", &g_font_sys13) != 1 || font_load("sys7b.fnt", &g_font_sys7b) != 1 ||
-        font_load("sys8b.fnt", &g_font_sys8b) != 1 || font_load("sys8.fnt", &g_font_sys8) != 1 ||
-        picture_files_open("ib1vga.dat", "ib2vga.dat") != 1)
-        return false;
-    init_route_lengths();
-    weather_reset();
-    started = true;
-    return true;
-}
 
 // The 30-ship fleet: by index, in port (laid up, discharging or loading) or at sea half-way along
 // one of the routes, every model in turn.
@@ -155,7 +144,7 @@ void restore(const Game& game) {
 }
 
 void run_days(benchmark::State& state, bool redraw, bool large = false) {
-    if (!start_world()) return state.SkipWithError("the data files cannot be loaded");
+    if (!bench_start_world()) return state.SkipWithError("the data files cannot be loaded");
     Game game = make_game(large);
     if (redraw) {
         show_main_screen();

@@ -3,6 +3,8 @@
 // iceberg odds), so the day stays quiet and every iteration starts from the same game.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_world.h"
+
 #include <cstdio>
 #include <vector>
 
@@ -29,18 +31,6 @@ struct Game {
     int32_t day;
     int32_t daily_phase;
 };
-
-bool start_world() {
-    static bool started = false;
-    if (started) return true;
-    if (font_load("sys13.fnt", &g_font_sys13) != 1 || font_load("sys7b.fnt", &g_font_sys7b) != 1 ||
-        font_load("sys8b.fnt", &g_font_sys8b) != 1 || font_load("sys8.fnt", &g_font_sys8) != 1 ||
-        picture_files_open("ib1vga.dat", "ib2vga.dat") != 1)
-        return false;
-    init_route_lengths();
-    started = true;
-    return true;
-}
 
 Game make_game() {
     free_all_ships(SHIPOWNER_MAX);
@@ -98,7 +88,7 @@ void restore(const Game& game) {
 }
 
 void BM_SeaDayWithIncidentChecks(benchmark::State& state) {
-    if (!start_world()) return state.SkipWithError("the data files cannot be loaded");
+    if (!bench_start_world()) return state.SkipWithError("the data files cannot be loaded");
     Game game = make_game();
     for (auto _ : state) {
         restore(game);
