@@ -100,5 +100,13 @@ const ScreenEntry g_screens[] = {
     {"rescue_frames", screen_rescue_frames},
     {"rescue_well_done", screen_rescue_well_done},
     {"ship_lost_tragedy", screen_ship_lost_tragedy},
+    {"iceberg_letter", screen_iceberg_letter},
+    {"reef_letter", screen_reef_letter},
+    {"shoals_letter", screen_shoals_letter},
+    {"icebergs_mastered", screen_icebergs_mastered},
+    {"emergency_call", screen_emergency_call},
+    {"rescue_off_chart", screen_rescue_off_chart},
+    {"rescue_too_late", screen_rescue_too_late},
+    {"rescue_rammed", screen_rescue_rammed},
     {nullptr, nullptr},
 };
