@@ -32,7 +32,6 @@ const char* const kOrder[HOME_PORT_CHOICES] = {
     "London",     "Marseilles", "Monrovia",     "New York",       "Panama",    "Piraeus",       "Point Hope",
     "Rio de Janeiro", "Rotterdam", "San Francisco", "Singapore",  "Sydney",    "Tokyo",         "Vancouver",
 };
-constexpr int32_t LONDON_ROW = 14;
 constexpr int32_t LONDON = 1;
 
 int32_t row_of(int32_t port) {

@@ -34,7 +34,6 @@ namespace {
 constexpr char kQuit = '\x01';     // the window asks the game to quit (g_quit := 1)
 constexpr char kClickOk = '\x02';  // a click on the screen's OK button
 constexpr char kClick = '\x04';    // a click on the choice button whose row follows ('0'..'3')
-constexpr char kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 
 constexpr uint32_t REACTION_MS = 250;
 constexpr uint32_t GIVE_UP_MS = 30u * 60u * 1000u;
