@@ -9,6 +9,7 @@
 #include "host/headless_host.h"
 #include "lang/lang.h"
 #include "tests/screens/screens.h"
+#include "tests/screens/voyage_scene.h"
 #include "ui/letter.h"
 #include "ui/requester.h"
 #include "views/world_map.h"
@@ -22,42 +23,8 @@
 
 namespace {
 
-// One shipowner with a laden model 3 at sea at (lon, lat) in tenths of a degree, no wind. Freed
-// by clear_owner.
-Ship* set_up_owner(int32_t lon, int32_t lat) {
-    g_shipowner_count = 1;
-    Shipowner& owner = g_shipowners[0];
-    owner = Shipowner{};
-    std::snprintf(owner.name, RECORD_NAME_SIZE, "%s", "Hendrik");
-    std::snprintf(owner.company, RECORD_NAME_SIZE, "%s", "Nordsee");
-    std::snprintf(owner.captain_name, RECORD_NAME_SIZE, "%s", "Jansen");
-    owner.home_port = 1;
-    owner.status = 4;
-    owner.cash = 2500;
-    for (auto& row : g_wind_grid)
-        for (int8_t& force : row) force = 0;
-    Ship* ship = new_ship();
-    if (ship == nullptr) return nullptr;
-    std::snprintf(ship->name, RECORD_NAME_SIZE, "%s", "Aurora");
-    ship->ship_type = 3;
-    ship->condition = 6100;
-    ship->lon = lon;
-    ship->lat = lat;
-    ship->route = 1;
-    ship->direction = 1;
-    ship->cargo = 5;
-    append_ship(&owner, ship);
-    g_main_screen_shown = 0;
-    return ship;
-}
-
-void clear_owner() {
-    free_all_ships(SHIPOWNER_MAX);
-    g_shipowner_count = 0;
-    g_main_screen_shown = 0;
-}
-
-void answer_later(uint32_t ms) { headless_script(headless_now() + ms, HEADLESS_KEY, 13); }
+// The shipowner and his laden model 3 at sea at (lon, lat), no wind.
+Ship* set_up_owner(int32_t lon, int32_t lat) { return voyage_scene_owner(lon, lat, 0); }
 
 // The warning letter of first .. first + count - 1 (and a blank line when blank is set).
 void warning_letter(ScreenShot* shot, int32_t lon, int32_t lat, TextId first, int32_t count, bool blank) {
@@ -68,19 +35,19 @@ void warning_letter(ScreenShot* shot, int32_t lon, int32_t lat, TextId first, in
     for (; k < count; ++k) lines[k] = lang_text(static_cast<TextId>(first + k));
     if (blank) lines[k++] = lang_text(TXT_RE_BLANK);
     lines[k] = nullptr;
-    answer_later(8000);
+    voyage_scene_answer_later(8000);
     letter_show(0, &g_shipowners[0], ship, lines, 0);
     screens_shot_presented(shot);
-    clear_owner();
+    voyage_scene_clear();
 }
 
 void rescue_failed(ScreenShot* shot, int32_t r) {
     Ship* ship = set_up_owner(35, 65);
     if (ship == nullptr) return;
-    answer_later(1000);
+    voyage_scene_answer_later(1000);
     rescue_outcome(0, &g_shipowners[0], ship, r);
     screens_shot_presented(shot);
-    clear_owner();
+    voyage_scene_clear();
 }
 
 }  // namespace
@@ -92,12 +59,12 @@ void screen_shoals_letter(ScreenShot* shot) { warning_letter(shot, 520, 260, TXT
 void screen_icebergs_mastered(ScreenShot* shot) {
     Ship* ship = set_up_owner(-500, 560);
     if (ship == nullptr) return;
-    answer_later(1000);
+    voyage_scene_answer_later(1000);
     const char* lines[] = {lang_text(TXT_RE_ICE_DONE_1), lang_text(TXT_RE_ICE_DONE_2),
                            lang_text(TXT_RE_ICE_DONE_3), nullptr};
     sea_manoeuvre_outcome(0, &g_shipowners[0], ship, MANOEUVRE_SUCCESS, lines, ACHIEVEMENT_ICEBERGS);
     screens_shot_presented(shot);
-    clear_owner();
+    voyage_scene_clear();
 }
 
 // The distress call's box as it stands over the raft's signals.
@@ -115,7 +82,7 @@ void screen_emergency_call(ScreenShot* shot) {
     message_box_open(lines, 0);
     screens_shot_frame(shot);
     message_box_close();
-    clear_owner();
+    voyage_scene_clear();
 }
 
 void screen_rescue_off_chart(ScreenShot* shot) { rescue_failed(shot, MANOEUVRE_OFF_CHART); }

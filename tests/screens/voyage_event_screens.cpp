@@ -7,6 +7,7 @@
 #include "host/headless_host.h"
 #include "lang/lang.h"
 #include "tests/screens/screens.h"
+#include "tests/screens/voyage_scene.h"
 #include "ui/requester.h"
 #include "views/main_screen.h"
 #include "views/world_map.h"
@@ -19,41 +20,13 @@
 
 namespace {
 
-// One shipowner with a model 3 at sea at (lon, lat) in tenths of a degree, the wind at f. Freed
-// by clear_owner.
+// The shipowner and his model 3 at sea at (lon, lat), the wind at f, with fuel to lose.
 Ship* set_up_owner(int32_t lon, int32_t lat, int32_t f) {
-    g_shipowner_count = 1;
-    Shipowner& owner = g_shipowners[0];
-    owner = Shipowner{};
-    std::snprintf(owner.name, RECORD_NAME_SIZE, "%s", "Hendrik");
-    std::snprintf(owner.company, RECORD_NAME_SIZE, "%s", "Nordsee");
-    std::snprintf(owner.captain_name, RECORD_NAME_SIZE, "%s", "Jansen");
-    owner.home_port = 1;
-    owner.status = 4;
-    owner.cash = 2500;
-    for (auto& row : g_wind_grid)
-        for (int8_t& force : row) force = static_cast<int8_t>(f);
-    Ship* ship = new_ship();
+    Ship* ship = voyage_scene_owner(lon, lat, f);
     if (ship == nullptr) return nullptr;
-    std::snprintf(ship->name, RECORD_NAME_SIZE, "%s", "Aurora");
-    ship->ship_type = 3;
     ship->condition = 7150;
     ship->fuel = 640;
-    ship->lon = lon;
-    ship->lat = lat;
-    ship->route = 1;
-    ship->direction = 1;
-    ship->cargo = 5;
-    append_ship(&owner, ship);
-    g_main_screen_shown = 0;
     return ship;
-}
-
-void clear_owner() {
-    free_all_ships(SHIPOWNER_MAX);
-    g_shipowner_count = 0;
-    for (auto& row : g_wind_grid)
-        for (int8_t& force : row) force = 0;
 }
 
 void route_event_letter(ScreenShot* shot, int32_t route, int32_t lon, int32_t lat) {
@@ -64,7 +37,7 @@ void route_event_letter(ScreenShot* shot, int32_t route, int32_t lon, int32_t la
     headless_script(headless_now() + 8000, HEADLESS_KEY, 13);
     route_event_check(0, &g_shipowners[0], ship);
     screens_shot_presented(shot);
-    clear_owner();
+    voyage_scene_clear();
 }
 
 }  // namespace
@@ -75,7 +48,7 @@ void screen_storm_question(ScreenShot* shot) {
     headless_script(headless_now() + 4000, HEADLESS_KEY, 27);
     storm_check(0, &g_shipowners[0], ship, ship->lon, ship->lat);
     screens_shot_presented(shot);
-    clear_owner();
+    voyage_scene_clear();
 }
 
 void screen_gale_box(ScreenShot* shot) {
@@ -91,7 +64,7 @@ void screen_gale_box(ScreenShot* shot) {
     message_box_open(lines, 0);
     screens_shot_frame(shot);
     message_box_close();
-    clear_owner();
+    voyage_scene_clear();
 }
 
 void screen_gale_damage(ScreenShot* shot) {
@@ -103,7 +76,7 @@ void screen_gale_damage(ScreenShot* shot) {
     headless_script(t + 6000, HEADLESS_KEY, 13);
     storm_check(0, &g_shipowners[0], ship, ship->lon, ship->lat);
     screens_shot_presented(shot);
-    clear_owner();
+    voyage_scene_clear();
 }
 
 void screen_canal_fee_letter(ScreenShot* shot) { route_event_letter(shot, 8, 325, 300); }
@@ -117,5 +90,5 @@ void screen_reef_assisted(ScreenShot* shot) {
     const char* success[] = {"", nullptr};
     sea_manoeuvre_outcome(0, &g_shipowners[0], ship, 12, success, ACHIEVEMENT_REEF);
     screens_shot_presented(shot);
-    clear_owner();
+    voyage_scene_clear();
 }

@@ -11,6 +11,7 @@
 #include "engine/random.h"
 #include "host/headless_host.h"
 #include "tests/screens/screens.h"
+#include "tests/screens/voyage_scene.h"
 #include "voyage/arrival_departure.h"
 #include "voyage/passage.h"
 #include "voyage/sinking.h"
@@ -20,34 +21,18 @@
 
 namespace {
 
-// One shipowner with a laden model 2 in London, chartered to New York with a time limit. The ship
-// is freed by clear_owner.
+// The shipowner with a laden model 2 in London, chartered to New York with a time limit (no wind:
+// no storm numbers on the map, so no draws before the strike).
 Ship* set_up_owner() {
-    g_shipowner_count = 1;
-    Shipowner& owner = g_shipowners[0];
-    owner = Shipowner{};
-    std::snprintf(owner.name, RECORD_NAME_SIZE, "%s", "Hendrik");
-    std::snprintf(owner.company, RECORD_NAME_SIZE, "%s", "Nordsee");
-    std::snprintf(owner.captain_name, RECORD_NAME_SIZE, "%s", "Jansen");
-    owner.home_port = 1;
-    owner.status = 4;
-    owner.cash = 2500;
-    for (auto& row : g_wind_grid)
-        for (int8_t& force : row) force = 0;  // no storm numbers on the map: no draws before the strike
-    Ship* ship = new_ship();
+    Ship* ship = voyage_scene_owner(0, 0, 0);
     if (ship == nullptr) return nullptr;
-    std::snprintf(ship->name, RECORD_NAME_SIZE, "%s", "Aurora");
     ship->ship_type = 2;
     ship->condition = 9150;
     ship->port = 1;
     ship->harbour_map = 0;
     ship->berth = 2;
-    ship->route = 1;
-    ship->direction = 1;
-    ship->cargo = 5;
     ship->penalty_per_day = 2000;
     ship->allowed_days = 14;
-    append_ship(&owner, ship);
     return ship;
 }
 
@@ -73,11 +58,6 @@ void script_passage_keys(uint32_t at) {
     headless_script(at + 400, HEADLESS_KEY, 13);
     headless_script(at + 800, HEADLESS_KEY, '1');
     headless_script(at + 1200, HEADLESS_KEY, 13);
-}
-
-void clear_owner() {
-    free_all_ships(SHIPOWNER_MAX);
-    g_shipowner_count = 0;
 }
 
 // The sinking scene of the model after the given number of frames, drawn as the scene draws them
@@ -110,7 +90,7 @@ void screen_harbour_arrival(ScreenShot* shot) {
     script_passage_keys(headless_now() + 6000);
     port_arrival(0, &g_shipowners[0], ship);
     screens_shot_presented(shot);
-    clear_owner();
+    voyage_scene_clear();
 }
 
 void screen_harbour_departure(ScreenShot* shot) {
@@ -122,7 +102,7 @@ void screen_harbour_departure(ScreenShot* shot) {
     int32_t result = 0;
     passage_screen(0, &g_shipowners[0], ship, PASSAGE_OUT, &result);
     screens_shot_presented(shot);
-    clear_owner();
+    voyage_scene_clear();
 }
 
 void screen_harbour_damage(ScreenShot* shot) {
@@ -132,7 +112,7 @@ void screen_harbour_damage(ScreenShot* shot) {
     passage_ship_screen(0, ship);
     passage_outcome(0, &g_shipowners[0], ship, 12, PASSAGE_IN, 5);
     screens_shot_presented(shot);
-    clear_owner();
+    voyage_scene_clear();
 }
 
 void screen_voyage_panel(ScreenShot* shot) {
@@ -143,7 +123,7 @@ void screen_voyage_panel(ScreenShot* shot) {
     headless_script(t + 2500, HEADLESS_KEY, 13);
     voyage_panel(0, &g_shipowners[0], ship);
     screens_shot_frame(shot);
-    clear_owner();
+    voyage_scene_clear();
 }
 
 void screen_sinking_sailing_in(ScreenShot* shot) {
