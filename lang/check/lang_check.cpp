@@ -13,7 +13,7 @@
 #include "engine/charset.h"
 #include "engine/font.h"
 #include "lang/encode.h"
-#include "lang/format_spec.h"
+#include "lang/format_conversions.h"
 #include "lang/lang.h"
 
 extern const TextEntry* g_texts_en;
@@ -150,15 +150,15 @@ std::string fill(const char* text, const FormatConversion* conv, const std::vect
             continue;
         }
         std::string arg = k < args.size() ? args[k] : "";
-        const char* dot = std::strchr(conv[k].spec, '.');
+        const char* dot = std::strchr(conv[k].written, '.');
         if (conv[k].conversion == 's' && dot != nullptr) {
             size_t precision = static_cast<size_t>(std::atoi(dot + 1));
             if (arg.size() > precision) arg.resize(precision);
         }
-        int32_t width = std::atoi(conv[k].spec + 1 + (conv[k].spec[1] == '-'));
+        int32_t width = std::atoi(conv[k].written + 1 + (conv[k].written[1] == '-'));
         while (static_cast<int32_t>(arg.size()) < width) arg.insert(arg.begin(), ' ');
         out += arg;
-        p += std::strlen(conv[k].spec) - 1;
+        p += std::strlen(conv[k].written) - 1;
         ++k;
     }
     return out;
@@ -285,11 +285,11 @@ int main(int argc, char** argv) {
                 continue;
             }
             bool same = n == n_en;
-            for (int32_t k = 0; same && k < n; ++k) same = std::strcmp(conv[k].spec, conv_en[k].spec) == 0;
+            for (int32_t k = 0; same && k < n; ++k) same = std::strcmp(conv[k].written, conv_en[k].written) == 0;
             if (!same) {
                 std::string a, e;
-                for (int32_t k = 0; k < n; ++k) a += std::string(conv[k].spec) + " ";
-                for (int32_t k = 0; k < n_en; ++k) e += std::string(conv_en[k].spec) + " ";
+                for (int32_t k = 0; k < n; ++k) a += std::string(conv[k].written) + " ";
+                for (int32_t k = 0; k < n_en; ++k) e += std::string(conv_en[k].written) + " ";
                 fault(id, "conversions [" + a + "] differ from English [" + e + "]");
                 continue;
             }

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "lang/encode.h"
-#include "lang/format_spec.h"
+#include "lang/format_conversions.h"
 #include "lang/lang.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/input_poll.h"
@@ -114,7 +114,7 @@ TEST(LanguageFormats, TheConversionsOfATextInOrder) {
         FormatConversion conv[FORMAT_MAX_CONVERSIONS];
         ASSERT_EQ(format_conversions(c.text, conv), c.count) << c.text;
         if (c.count > 0) {
-            EXPECT_STREQ(conv[0].spec, c.first) << c.text;
+            EXPECT_STREQ(conv[0].written, c.first) << c.text;
         }
     }
 }

@@ -1,4 +1,4 @@
-#include "lang/format_spec.h"
+#include "lang/format_conversions.h"
 
 #include <cstring>
 
@@ -27,9 +27,9 @@ int32_t format_conversions(const char* text, FormatConversion* out) {
         if (!in(*p, "diouxXeEfFgGaAcsp")) return -1;  // also "%n", "*" and a "%" at the end
         if (count == FORMAT_MAX_CONVERSIONS) return -1;
         uint32_t len = static_cast<uint32_t>(p - start) + 1;
-        if (len >= sizeof out[count].spec) return -1;
-        std::memcpy(out[count].spec, start, len);
-        out[count].spec[len] = '\0';
+        if (len >= sizeof out[count].written) return -1;
+        std::memcpy(out[count].written, start, len);
+        out[count].written[len] = '\0';
         out[count].conversion = *p;
         ++count;
     }

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 struct FormatConversion {
-    char spec[16];  // the conversion as written, e.g. "%3.3s", "%ld"
+    char written[16];  // the conversion as written, e.g. "%3.3s", "%ld"
     char conversion;
 };
 
