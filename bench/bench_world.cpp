@@ -1,5 +1,7 @@
 #include "bench/bench_world.h"
 
+#include <cstddef>
+
 #include "engine/font.h"
 #include "engine/picture.h"
 #include "ui/fonts.h"
@@ -17,4 +19,19 @@ bool bench_start_world() {
     weather_reset();
     started = true;
     return true;
+}
+
+void bench_game_keep(BenchGame* game) {
+    for (int32_t i = 0; i < SHIPOWNER_MAX; ++i) game->owners[i] = g_shipowners[i];
+    game->records.clear();
+    for (const Ship* s : game->ships) game->records.push_back(*s);
+    game->day = g_day;
+    game->daily_phase = g_daily_phase;
+}
+
+void bench_game_restore(const BenchGame& game) {
+    for (int32_t i = 0; i < SHIPOWNER_MAX; ++i) g_shipowners[i] = game.owners[i];
+    for (std::size_t k = 0; k < game.ships.size(); ++k) *game.ships[k] = game.records[k];
+    g_day = game.day;
+    g_daily_phase = game.daily_phase;
 }

@@ -33,17 +33,9 @@ constexpr struct {
     int32_t sailed_nm;
 } kFleet[] = {{1, 0, 0, 0}, {3, 1, 1, 1200}, {5, 2, -1, 1500}, {7, 29, 1, 2000}, {2, 5, 1, 1000}};
 
-struct Game {
-    Shipowner owners[SHIPOWNER_MAX];
-    std::vector<Ship*> ships;
-    std::vector<Ship> ship_records;
-    int32_t day;
-    int32_t daily_phase;
-};
-
 // The 30-ship fleet: by index, in port (laid up, discharging or loading) or at sea half-way along
 // one of the routes, every model in turn.
-void add_large_fleet(Shipowner* o, int8_t home, Game* game) {
+void add_large_fleet(Shipowner* o, int8_t home, BenchGame* game) {
     for (int32_t k = 0; k < 30; ++k) {
         Ship* s = new_ship();
         std::snprintf(s->name, RECORD_NAME_SIZE, "Ship %d", static_cast<int>(k + 1));
@@ -81,7 +73,7 @@ void add_large_fleet(Shipowner* o, int8_t home, Game* game) {
     }
 }
 
-Game make_game(bool large = false) {
+BenchGame make_game(bool large = false) {
     free_all_ships(SHIPOWNER_MAX);
     for (Shipowner& o : g_shipowners) o = Shipowner{};
     g_shipowner_count = SHIPOWNER_MAX;
@@ -91,7 +83,7 @@ Game make_game(bool large = false) {
     g_ship_price_index = 1000;
     g_freight_index = 1000;
     static const int8_t homes[SHIPOWNER_MAX] = {1, 3, 9, 11};
-    Game game;
+    BenchGame game;
     for (int32_t i = 0; i < SHIPOWNER_MAX; ++i) {
         Shipowner& o = g_shipowners[i];
         std::snprintf(o.name, RECORD_NAME_SIZE, "Owner %c", static_cast<char>('1' + i));
@@ -127,32 +119,21 @@ Game make_game(bool large = false) {
             append_ship(&o, s);
             game.ships.push_back(s);
         }
-        game.owners[i] = o;
     }
-    for (const Ship* s : game.ships) game.ship_records.push_back(*s);
-    game.day = g_day;
-    game.daily_phase = g_daily_phase;
+    bench_game_keep(&game);
     return game;
-}
-
-// Back to the game as made: every record as it was (the ships keep their blocks and links).
-void restore(const Game& game) {
-    for (int32_t i = 0; i < SHIPOWNER_MAX; ++i) g_shipowners[i] = game.owners[i];
-    for (size_t k = 0; k < game.ships.size(); ++k) *game.ships[k] = game.ship_records[k];
-    g_day = game.day;
-    g_daily_phase = game.daily_phase;
 }
 
 void run_days(benchmark::State& state, bool redraw, bool large = false) {
     if (!bench_start_world()) return state.SkipWithError("the data files cannot be loaded");
-    Game game = make_game(large);
+    BenchGame game = make_game(large);
     if (redraw) {
         show_main_screen();
         restore_main_screen();
         g_main_screen_shown = 1;
     }
     for (auto _ : state) {
-        restore(game);
+        bench_game_restore(game);
         // A light wind everywhere, so that no storm meets a ship today.
         for (auto& row : g_wind_grid)
             for (int8_t& f : row) f = 3;

@@ -24,15 +24,7 @@ constexpr int32_t SHIPS_EACH = 30;
 // Routes without an event and without emergency or iceberg odds.
 constexpr int8_t kRoutes[] = {1, 2, 4, 5, 14, 17, 25, 35, 43, 50, 51};
 
-struct Game {
-    Shipowner owners[SHIPOWNER_MAX];
-    std::vector<Ship*> ships;
-    std::vector<Ship> records;
-    int32_t day;
-    int32_t daily_phase;
-};
-
-Game make_game() {
+BenchGame make_game() {
     free_all_ships(SHIPOWNER_MAX);
     for (Shipowner& o : g_shipowners) o = Shipowner{};
     g_shipowner_count = SHIPOWNER_MAX;
@@ -42,7 +34,7 @@ Game make_game() {
     g_daily_phase = 0;
     for (auto& row : g_wind_grid)
         for (int8_t& f : row) f = 3;
-    Game game;
+    BenchGame game;
     for (int32_t i = 0; i < SHIPOWNER_MAX; ++i) {
         Shipowner& o = g_shipowners[i];
         std::snprintf(o.name, RECORD_NAME_SIZE, "Owner %c", static_cast<char>('1' + i));
@@ -72,26 +64,16 @@ Game make_game() {
             append_ship(&o, s);
             game.ships.push_back(s);
         }
-        game.owners[i] = o;
     }
-    for (const Ship* s : game.ships) game.records.push_back(*s);
-    game.day = g_day;
-    game.daily_phase = g_daily_phase;
+    bench_game_keep(&game);
     return game;
-}
-
-void restore(const Game& game) {
-    for (int32_t i = 0; i < SHIPOWNER_MAX; ++i) g_shipowners[i] = game.owners[i];
-    for (size_t k = 0; k < game.ships.size(); ++k) *game.ships[k] = game.records[k];
-    g_day = game.day;
-    g_daily_phase = game.daily_phase;
 }
 
 void BM_SeaDayWithIncidentChecks(benchmark::State& state) {
     if (!bench_start_world()) return state.SkipWithError("the data files cannot be loaded");
-    Game game = make_game();
+    BenchGame game = make_game();
     for (auto _ : state) {
-        restore(game);
+        bench_game_restore(game);
         for (auto& row : g_wind_grid)
             for (int8_t& f : row) f = 3;
         if (day_step() != 0) {
