@@ -63,6 +63,26 @@ void screen_chart_hamburg(ScreenShot* shot) {
     screens_shot_frame(shot);
 }
 
+void screen_chart_rotterdam(ScreenShot* shot) {
+    show_harbour(1, 2, 3, 2);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_cape_town(ScreenShot* shot) {
+    show_harbour(5, 0, 1, 1);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_sydney(ScreenShot* shot) {
+    show_harbour(12, 1, 0, 1);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_vancouver(ScreenShot* shot) {
+    show_harbour(14, 0, 3, 3);
+    screens_shot_frame(shot);
+}
+
 void screen_chart_hong_kong(ScreenShot* shot) {
     show_harbour(9, 1, 0, 4);
     screens_shot_frame(shot);
