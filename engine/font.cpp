@@ -1,4 +1,5 @@
 #include "engine/font.h"
+#include "engine/font_seam.h"
 
 #include <cstdlib>
 
@@ -7,6 +8,7 @@
 #include "host/platform.h"
 
 Font g_default_font = {};
+GlyphDrawnHook g_glyph_drawn_hook = nullptr;
 
 namespace {
 
@@ -145,10 +147,37 @@ int32_t font_text_width(const Font* font, const char* text) {
     return static_cast<int32_t>(total);
 }
 
-int32_t font_draw_char(const Font* font, uint8_t c, int32_t x, int32_t y) {
+namespace {
+
+// Tells the test seam where the glyph's set pixels lie, screen clipping aside.
+void report_glyph(const Font* font, uint8_t c, const GlyphInfo& glyph, int32_t x, int32_t y, int32_t first) {
+    GlyphDrawn seen{font, c, x, y, glyph.advance, 1, 0, 0, 0, first};
+    const uint8_t* strike = font->data + font->bitmap_off;
+    for (uint32_t r = 0; r < font->height; ++r) {
+        const uint8_t* row = strike + r * font->modulo;
+        for (uint32_t k = 0; k < glyph.width; ++k) {
+            uint32_t bit = glyph.bit_offset + k;
+            if ((row[bit / 8] & (0x80u >> (bit % 8))) == 0) continue;
+            int32_t px = x + glyph.kern + static_cast<int32_t>(k);
+            int32_t py = y + static_cast<int32_t>(r);
+            if (seen.x0 > seen.x1) {
+                seen.x0 = seen.x1 = px;
+                seen.y0 = seen.y1 = py;
+            }
+            seen.x0 = px < seen.x0 ? px : seen.x0;
+            seen.x1 = px > seen.x1 ? px : seen.x1;
+            seen.y0 = py < seen.y0 ? py : seen.y0;
+            seen.y1 = py > seen.y1 ? py : seen.y1;
+        }
+    }
+    g_glyph_drawn_hook(seen);
+}
+
+int32_t draw_glyph(const Font* font, uint8_t c, int32_t x, int32_t y, int32_t first) {
     hide_cursor_for_text();
     GlyphInfo glyph;
     if (!glyph_of(font, c, &glyph)) return 0;
+    if (g_glyph_drawn_hook != nullptr) report_glyph(font, c, glyph, x, y, first);
     const uint8_t* strike = font->data + font->bitmap_off;
     for (uint32_t r = 0; r < font->height; ++r) {
         int64_t py = static_cast<int64_t>(y) + r;
@@ -165,12 +194,18 @@ int32_t font_draw_char(const Font* font, uint8_t c, int32_t x, int32_t y) {
     return glyph.advance;
 }
 
+}  // namespace
+
+int32_t font_draw_char(const Font* font, uint8_t c, int32_t x, int32_t y) {
+    return draw_glyph(font, c, x, y, -1);
+}
+
 int32_t font_draw_text(const Font* font, const char* text, int32_t x, int32_t y) {
     hide_cursor_for_text();
     uint32_t total = 0;
     for (const char* p = text; *p != '\0'; ++p) {
         int32_t at = static_cast<int32_t>(static_cast<uint32_t>(x) + total);
-        total += static_cast<uint32_t>(font_draw_char(font, static_cast<uint8_t>(*p), at, y));
+        total += static_cast<uint32_t>(draw_glyph(font, static_cast<uint8_t>(*p), at, y, p == text ? 1 : 0));
     }
     return static_cast<int32_t>(total);
 }

@@ -5,10 +5,11 @@
 
 #include "engine/draw.h"
 #include "engine/font.h"
+#include "ui/boxes_shown.h"
 
 namespace {
 
-constexpr int32_t CELL = 8;
+constexpr int32_t CELL = ENTRY_FIELD_CELL;
 constexpr int32_t MAX_VISIBLE = 40;
 
 int32_t cell_x(const Gadget* g, const EntryFieldInfo* info, int32_t index) {

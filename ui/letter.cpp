@@ -9,6 +9,7 @@
 #include "engine/picture.h"
 #include "engine/timing.h"
 #include "lang/lang.h"
+#include "ui/boxes_shown.h"
 #include "ui/fonts.h"
 #include "ui/input_poll.h"
 #include "world/shipowner_name.h"
@@ -32,6 +33,7 @@ void type_line(const char* text, int32_t x, int32_t y) {
 }  // namespace
 
 LetterMapShow g_letter_map_show = nullptr;
+int32_t g_letter_up = 0;
 
 Gadget g_letter_ok_gadget = {nullptr,      81,      144, 36, 9, GADGET_HIGHLIGHT_BOX | GADGET_IMAGE_RENDERS, 0,
                              GADGET_BUTTON, &g_letter_ok_image, nullptr, &g_letter_ok_text, nullptr, 1};
@@ -43,8 +45,10 @@ void letter_show(int32_t player, Shipowner* shipowner, Ship* ship, TextLines lin
         if (g_letter_map_show != nullptr) g_letter_map_show(player, shipowner, ship);
         picture_load(LETTER_SHEET_PICTURE, g_sheet_buffer);
         set_backdrop_blue(0, 0);
-        blit_to_screen(g_sheet_buffer, 0, 0, 67, 46, 196, 115, BLIT_KEY_1);
+        blit_to_screen(g_sheet_buffer, 0, 0, LETTER_SHEET_X, LETTER_SHEET_Y, LETTER_SHEET_W, LETTER_SHEET_H,
+                       BLIT_KEY_1);
     }
+    g_letter_up = 1;
     type_line(heading, 81, 54);
     for (int32_t i = 0; lines != nullptr && lines[i] != nullptr; ++i) type_line(lines[i], 81, 64 + 10 * i);
     g_letter_ok_text.text = lang_text(TXT_OK_CAPTION);
@@ -53,4 +57,5 @@ void letter_show(int32_t player, Shipowner* shipowner, Ship* ship, TextLines lin
     do input_poll();
     while (g_command != 1 && g_quit == 0);
     gadget_remove(&g_letter_ok_gadget);
+    g_letter_up = 0;
 }

@@ -7,6 +7,7 @@
 #include "engine/frame.h"
 #include "engine/save_stack.h"
 #include "lang/lang.h"
+#include "ui/boxes_shown.h"
 #include "ui/fonts.h"
 #include "ui/input_poll.h"
 #include "ui/screen_layout.h"
@@ -36,6 +37,7 @@ void draw_box(TextLines lines, const BoxGeometry& b, uint32_t outline, int32_t b
     int32_t right = b.bx + b.w + 20;
     int32_t bottom = b.by + b.h + 20;
     requester_save_area(b.bx, b.by, std::max(right + 4, buttons_right), bottom + 4);
+    g_requester_frame = RequesterFrame{b.bx, b.by, right, bottom};
     if (right + 4 < SCREEN_WIDTH && bottom + 4 < SCREEN_HEIGHT) {
         set_fill_stipple(1);
         set_draw_color(0);
@@ -84,6 +86,7 @@ int32_t poll_until_command() {
 
 }  // namespace
 
+RequesterFrame g_requester_frame = {1, 0, 0, 0};
 Gadget g_message_ok_gadget = {};
 Gadget g_ask_yes_gadget = {};
 Gadget g_ask_no_gadget = {};
@@ -122,6 +125,7 @@ void message_box_open(TextLines lines, int32_t) {
 void message_box_close() {
     gadget_remove(&g_message_ok_gadget);
     screen_restore_area();
+    g_requester_frame = RequesterFrame{1, 0, 0, 0};
 }
 
 void message_box(TextLines lines, int32_t kind) {
@@ -152,6 +156,7 @@ void ask_box_close() {
     gadget_remove(&g_ask_no_gadget);
     gadget_remove(&g_ask_yes_gadget);
     screen_restore_area();
+    g_requester_frame = RequesterFrame{1, 0, 0, 0};
 }
 
 int32_t ask_yes_no(TextLines lines, const char* yes, const char* no, int32_t kind) {

@@ -3,6 +3,7 @@
 #include "engine/draw.h"
 #include "engine/frame.h"
 #include "engine/input.h"
+#include "ui/boxes_shown.h"
 #include "ui/fonts.h"
 #include "ui/gadget_render.h"
 #include "ui/input_poll.h"
@@ -11,6 +12,8 @@ Gadget g_screen_button_gadgets[SCREEN_BUTTON_SLOTS] = {};
 GadgetText g_screen_button_texts[SCREEN_BUTTON_SLOTS] = {};
 int32_t g_screen_button_last = -1;
 int32_t g_selected_button = -1;
+ScreenBox g_screen_boxes_shown[SCREEN_BOX_SLOTS] = {};
+int32_t g_screen_box_count = 0;
 
 namespace {
 
@@ -76,8 +79,13 @@ void register_buttons(const ScreenButton* buttons) {
 
 void screen_layout_draw(const ScreenButton* buttons, const ScreenBox* boxes, const ScreenText* texts) {
     if (buttons != nullptr) screen_buttons_clear();
-    if (boxes != nullptr)
-        for (const ScreenBox* b = boxes; !(b->x0 == 0 && b->y0 == 0); ++b) draw_box(*b);
+    if (boxes != nullptr) {
+        g_screen_box_count = 0;
+        for (const ScreenBox* b = boxes; !(b->x0 == 0 && b->y0 == 0); ++b) {
+            draw_box(*b);
+            if (g_screen_box_count < SCREEN_BOX_SLOTS) g_screen_boxes_shown[g_screen_box_count++] = *b;
+        }
+    }
     if (buttons != nullptr) register_buttons(buttons);
     if (texts != nullptr) {
         const ScreenText* t = texts;
@@ -92,6 +100,7 @@ void screen_layout_draw(const ScreenButton* buttons, const ScreenBox* boxes, con
 void screen_buttons_clear() {
     for (int32_t i = 0; i <= g_screen_button_last; ++i) gadget_remove(&g_screen_button_gadgets[i]);
     g_screen_button_last = -1;
+    g_screen_box_count = 0;
 }
 
 void button_draw_face(int32_t state, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {

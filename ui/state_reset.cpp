@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "ui/boxes_shown.h"
 #include "ui/file_list.h"
 #include "ui/game_file_name.h"
 #include "ui/gadget.h"
@@ -27,6 +28,9 @@ void ui_state_reset() {
     g_click_pressed = g_click_released = 0;
     g_screen_button_last = -1;
     g_selected_button = -1;
+    g_screen_box_count = 0;
+    g_requester_frame = RequesterFrame{1, 0, 0, 0};
+    g_letter_up = 0;
     g_menu_strip = nullptr;
     g_pending_menu_choice = 0;
     std::memset(g_menu_title_boxes, 0, sizeof g_menu_title_boxes);
