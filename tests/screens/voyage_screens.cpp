@@ -93,6 +93,31 @@ void screen_chart_pearl_harbor(ScreenShot* shot) {
     screens_shot_frame(shot);
 }
 
+void screen_chart_singapore(ScreenShot* shot) {
+    show_harbour(22, 0, 1, 1);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_houston(ScreenShot* shot) {
+    show_harbour(27, 0, 1, 1);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_panama(ScreenShot* shot) {
+    show_harbour(21, 0, 1, 1);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_karachi(ScreenShot* shot) {
+    show_harbour(25, 0, 1, 1);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_alexandria(ScreenShot* shot) {
+    show_harbour(24, 0, 1, 1);
+    screens_shot_frame(shot);
+}
+
 void screen_chart_ice(ScreenShot* shot) {
     show_waters(0, 2);
     screens_shot_frame(shot);
