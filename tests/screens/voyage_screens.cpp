@@ -118,6 +118,31 @@ void screen_chart_alexandria(ScreenShot* shot) {
     screens_shot_frame(shot);
 }
 
+void screen_chart_rio_de_janeiro(ScreenShot* shot) {
+    show_harbour(11, 0, 1, 1);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_tokyo(ScreenShot* shot) {
+    show_harbour(13, 0, 2, 1);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_buenos_aires(ScreenShot* shot) {
+    show_harbour(16, 0, 3, 1);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_point_hope(ScreenShot* shot) {
+    show_harbour(17, 0, 1, 3);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_basrah(ScreenShot* shot) {
+    show_harbour(18, 0, 2, 2);
+    screens_shot_frame(shot);
+}
+
 void screen_chart_ice(ScreenShot* shot) {
     show_waters(0, 2);
     screens_shot_frame(shot);
