@@ -414,9 +414,43 @@ Helm* g_helm = nullptr;
 
 std::vector<PilotPoint> g_trail;
 
+// The pilot's hand as each tick reads it, for a script: the mouse as the tick's reads find it
+// (set by the wake of the tick's 16 ms wait), the key as the key slot's read finds it (after the
+// mouse read's 30 ms wake when the button is held, else after the tick's wait).
+struct Recording {
+    std::vector<RouteInput>* ticks = nullptr;
+    uint32_t last_wake = 0;
+    bool key_after_mouse_read = false;
+};
+Recording g_recording;
+
+void key_slot_peek(RouteInput* in) {
+    uint32_t k = key_slot_take();
+    in->key = k;
+    if (k != 0) key_slot_store(k);
+}
+
+void record_wake() {
+    Recording& r = g_recording;
+    if (r.ticks == nullptr) return;
+    uint32_t now = headless_now();
+    if (now - r.last_wake == 16) {
+        RouteInput in{static_cast<int32_t>(g_mouse_x.load()), static_cast<int32_t>(g_mouse_y.load()),
+                      (g_mouse_buttons.load() & MOUSE_LEFT) != 0 ? 1 : 0, 0};
+        key_slot_peek(&in);
+        r.ticks->push_back(in);
+        r.key_after_mouse_read = in.button != 0;
+    } else if (r.key_after_mouse_read && !r.ticks->empty()) {
+        key_slot_peek(&r.ticks->back());
+        r.key_after_mouse_read = false;
+    }
+    r.last_wake = now;
+}
+
 void on_sleep(void*) {
     if (g_helm == nullptr) return;
     steer(g_helm);
+    record_wake();
     static const char* trace = std::getenv("PILOT_TRACE");
     if (trace != nullptr)
         std::fprintf(stderr, "leg %zu spin %d pose %d,%d,%d S %d T %d R %d box %d,%d-%d,%d\n", g_helm->leg,
@@ -555,8 +589,9 @@ std::vector<PilotLeg> pilot_plan(int32_t mode, int32_t model, int32_t row, int32
 }
 
 int32_t pilot_sail(int32_t mode, int32_t model, int32_t row, int32_t start, int32_t target, int32_t tick_limit,
-                   const std::vector<PilotLeg>& legs, int32_t variant) {
+                   const std::vector<PilotLeg>& legs, int32_t variant, std::vector<RouteInput>* record) {
     Helm helm;
+    g_recording = {record, headless_now(), false};
     helm.slow = (variant & 16) != 0;
     helm.legs = &legs;
     helm.handling = handling_class(model);
@@ -580,10 +615,13 @@ int32_t pilot_sail(int32_t mode, int32_t model, int32_t row, int32_t start, int3
     g_sim_speed = g_sim_telegraph = g_sim_rudder = g_sim_thruster = 0;
     int32_t result = manoeuvre_run(mode, model, row, start, target, tick_limit, nullptr);
     headless_set_sleep_hook(nullptr, nullptr);
-    if (result != MANOEUVRE_SUCCESS)
-        dump(legs, "m" + std::to_string(mode) + "_r" + std::to_string(row) + "_s" + std::to_string(start) + "_t" +
-                       std::to_string(target) + "_model" + std::to_string(model) + "_res" + std::to_string(result));
+    if (result != MANOEUVRE_SUCCESS) {
+        char name[80];
+        std::snprintf(name, sizeof name, "m%d_r%d_s%d_t%d_model%d_res%d", mode, row, start, target, model, result);
+        dump(legs, name);
+    }
     g_helm = nullptr;
+    g_recording = {};
     mouse_left_up();
     return result;
 }

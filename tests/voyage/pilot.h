@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/voyage/route_script.h"
+
 struct PilotPoint {
     double x, y;
 };
@@ -31,6 +33,7 @@ constexpr int32_t PILOT_VARIANTS = 32;
 // Empty (with why) when no way is found.
 std::vector<PilotLeg> pilot_plan(int32_t mode, int32_t model, int32_t row, int32_t start, int32_t target,
                                  std::string* why, int32_t variant = 0);
-// Runs the episode with the pilot at the helm and returns its result.
+// Runs the episode with the pilot at the helm and returns its result; with record, the pilot's
+// input on every tick goes there as a script.
 int32_t pilot_sail(int32_t mode, int32_t model, int32_t row, int32_t start, int32_t target, int32_t tick_limit,
-                   const std::vector<PilotLeg>& legs, int32_t variant = 0);
+                   const std::vector<PilotLeg>& legs, int32_t variant = 0, std::vector<RouteInput>* record = nullptr);
