@@ -477,13 +477,14 @@ void check_events(Player* p) {
         std::string what = std::string(kind_name(e.kind)) + " of " + e.ship + ": ";
         switch (e.kind) {
             case Kind::STORM: {
-                const TracedDraw* days = draw_after(p, e.first_draw > 0 ? e.first_draw - 1 : 0,
-                                                    (*p->draws)[e.first_draw - 1].lo, (*p->draws)[e.first_draw - 1].hi);
+                // The days to go round were drawn just before the question, the damage of passing
+                // through is the first draw after it.
+                const TracedDraw& days = (*p->draws)[e.cause];
                 if (e.round) {
                     if (s == nullptr) fail(p, what + "the ship steered round is gone");
-                    else if (s->heaving_days != e.heaving_days + days->result)
+                    else if (s->heaving_days != e.heaving_days + days.result)
                         fail(p, what + "hove to " + std::to_string(s->heaving_days) + " days, not " +
-                                    std::to_string(e.heaving_days + days->result));
+                                    std::to_string(e.heaving_days + days.result));
                     else if (s->condition != e.condition) fail(p, what + "damaged going round");
                 } else {
                     const TracedDraw& damage = (*p->draws)[e.first_draw];
