@@ -134,12 +134,38 @@ TEST_F(RouteSailing, SearchOneEpisode) {
     }
 }
 
+// The ports ROUTE_PORTS names ("3 17 22"), all when it is not set.
+std::vector<bool> ports_to_sail() {
+    const char* text = std::getenv("ROUTE_PORTS");
+    std::vector<bool> wanted(HARBOUR_MAP_COUNT, text == nullptr);
+    if (text == nullptr) return wanted;
+    std::istringstream in(text);
+    int32_t port = 0;
+    while (in >> port)
+        if (port >= 1 && port <= HARBOUR_MAP_COUNT) wanted[static_cast<size_t>(port - 1)] = true;
+    return wanted;
+}
+
 // ROUTE_SEARCH=1: the routes file anew, one chart and model per job, the jobs in parallel
-// processes, the lines in port order.
+// processes, the lines in port order. With ROUTE_PORTS only those ports are sailed again and the
+// others keep their lines from the file as it is, for a chart or two redrawn.
 TEST_F(RouteSailing, WriteTheRoutesFile) {
     if (std::getenv("ROUTE_SEARCH") == nullptr) GTEST_SKIP() << "ROUTE_SEARCH not set";
     const char* jobs_text = std::getenv("ROUTE_JOBS");
     int32_t jobs = jobs_text != nullptr ? std::max(1, std::atoi(jobs_text)) : 4;
+    const std::vector<bool> wanted = ports_to_sail();
+    std::map<std::tuple<int32_t, int32_t, int32_t, int32_t>, std::string> kept;
+    int32_t kept_sailed = 0;
+    if (std::getenv("ROUTE_PORTS") != nullptr) {
+        std::vector<RouteRecord> old;
+        std::string error;
+        ASSERT_TRUE(route_file_parse(read_text(routes_path()), &old, &error)) << error;
+        for (const RouteRecord& r : old)
+            if (!wanted[static_cast<size_t>(r.row)]) {
+                kept[{r.row, r.start, r.target, r.model}] = route_record_line(r);
+                if (r.sailed) ++kept_sailed;
+            }
+    }
     auto t0 = std::chrono::steady_clock::now();
     std::string dir = "route_search_parts";
     ASSERT_EQ(0, std::system(("mkdir -p " + dir).c_str()));
@@ -149,6 +175,7 @@ TEST_F(RouteSailing, WriteTheRoutesFile) {
         ASSERT_GE(pid, 0);
         if (pid == 0) {
             for (int32_t job = w; job < HARBOUR_MAP_COUNT * 3; job += jobs) {
+                if (!wanted[static_cast<size_t>(job / 3)]) continue;
                 std::string lines = sail_chart(job / 3, job % 3 + 1);
                 std::ofstream(dir + "/" + std::to_string(job) + ".txt") << lines;
             }
@@ -163,9 +190,10 @@ TEST_F(RouteSailing, WriteTheRoutesFile) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
     // port order, then start, target and model
-    std::map<std::tuple<int32_t, int32_t, int32_t, int32_t>, std::string> ordered;
-    int32_t sailed = 0;
+    std::map<std::tuple<int32_t, int32_t, int32_t, int32_t>, std::string> ordered = kept;
+    int32_t sailed = kept_sailed;
     for (int32_t job = 0; job < HARBOUR_MAP_COUNT * 3; ++job) {
+        if (!wanted[static_cast<size_t>(job / 3)]) continue;
         std::istringstream in(read_text(dir + "/" + std::to_string(job) + ".txt"));
         std::string line;
         while (std::getline(in, line)) {
