@@ -143,6 +143,21 @@ void screen_chart_basrah(ScreenShot* shot) {
     screens_shot_frame(shot);
 }
 
+void screen_chart_calcutta(ScreenShot* shot) {
+    show_harbour(26, 0, 2, 1);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_lima(ScreenShot* shot) {
+    show_harbour(15, 0, 1, 3);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_new_york(ScreenShot* shot) {
+    show_harbour(8, 0, 3, 2);
+    screens_shot_frame(shot);
+}
+
 void screen_chart_ice(ScreenShot* shot) {
     show_waters(0, 2);
     screens_shot_frame(shot);
