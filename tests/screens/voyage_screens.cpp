@@ -158,6 +158,31 @@ void screen_chart_new_york(ScreenShot* shot) {
     screens_shot_frame(shot);
 }
 
+void screen_chart_piraeus(ScreenShot* shot) {
+    show_harbour(4, 0, 1, 1);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_lagos(ScreenShot* shot) {
+    show_harbour(6, 0, 2, 2);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_jebel_dhanna(ScreenShot* shot) {
+    show_harbour(7, 0, 3, 1);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_san_francisco(ScreenShot* shot) {
+    show_harbour(10, 2, 0, 3);
+    screens_shot_frame(shot);
+}
+
+void screen_chart_dar_es_salaam(ScreenShot* shot) {
+    show_harbour(23, 0, 1, 2);
+    screens_shot_frame(shot);
+}
+
 void screen_chart_ice(ScreenShot* shot) {
     show_waters(0, 2);
     screens_shot_frame(shot);
