@@ -359,13 +359,17 @@ RouteSearchResult best_first(Searcher& s, int64_t weight, int64_t budget) {
 RouteSearchResult route_search(RouteLattice& lat, int32_t start, int32_t target, int32_t tick_limit) {
     std::vector<int32_t>& to_go = lat.to_go[target];
     if (to_go.empty()) to_go = ticks_to_go(lat, target);
-    // the greedier search first, then a more thorough one; the first that sails wins
-    const int64_t weights[] = {5, 3};
+    // the greedier search first, then more thorough ones with more room to look; the first that
+    // sails wins (the later tries cost time only on the hardest routes)
+    struct Try {
+        int64_t weight, budget;
+    };
+    const Try tries[] = {{5, 30000}, {3, 30000}, {8, 100000}, {2, 200000}};
     RouteSearchResult first{};
     int64_t expansions = 0;
-    for (int64_t weight : weights) {
+    for (const Try& t : tries) {
         Searcher s(lat, to_go, start, target, tick_limit, 6);
-        RouteSearchResult r = best_first(s, weight, 30000);
+        RouteSearchResult r = best_first(s, t.weight, t.budget);
         expansions += r.expansions;
         r.expansions = expansions;
         if (r.sailed) return r;
