@@ -131,7 +131,7 @@ bool read_common(Reader& r, Chart& c, const std::string& w) {
         int n = 0;
         while (r.number_next()) {
             int v = r.number("object");
-            if (n % 3 == 2 && (v < 0 || v > 80)) fail(line, "no such sprite");
+            if (n % 3 == 2 && (v < 0 || v > 75)) fail(line, "no such sprite: the charts use rows 0..75 of the sheet");
             c.objects.push_back(v);
             ++n;
         }
