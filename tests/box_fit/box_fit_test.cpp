@@ -24,6 +24,7 @@
 #include "host/sound_library.h"
 #include "tests/box_fit/text_box_check.h"
 #include "tests/harness/harness.h"
+#include "tests/harness/player_view.h"
 #include "tests/screens/png_writer.h"
 #include "ui/fonts.h"
 #include "ui/gadget.h"
@@ -115,20 +116,6 @@ struct Player {
     int32_t frame_count = 0;
     uint64_t last_frame_hash = 0;
 };
-
-bool listed(const Gadget* g) {
-    for (const Gadget* p = g_gadget_list; p != nullptr; p = p->next)
-        if (p == g) return true;
-    return false;
-}
-
-bool slot(int32_t x, int32_t y, int32_t command) {
-    for (int32_t i = 0; i <= g_screen_button_last; ++i) {
-        const Gadget& g = g_screen_button_gadgets[i];
-        if (g.left == x + 1 && g.top == y + 1 && g.id == command && listed(&g)) return true;
-    }
-    return false;
-}
 
 void act(Player* p, uint32_t after = REACTION_MS) {
     p->next_action = headless_now() + after;
@@ -315,15 +302,15 @@ void on_sleep(void* context) {
         std::fflush(stderr);
         std::_Exit(3);
     }
-    const bool passage = slot(170, 160, 2) && slot(170, 185, 1);
-    if (!passage && !listed(&g_message_ok_gadget)) p->passage_tries = 0;
+    const bool passage = button_at(170, 160, 2) && button_at(170, 185, 1);
+    if (!passage && !gadget_listed(&g_message_ok_gadget)) p->passage_tries = 0;
     if (headless_pending_events() != 0 || now < p->next_action) return;
     save_frame(p);
 
-    if (listed(&g_letter_ok_gadget)) {
+    if (gadget_listed(&g_letter_ok_gadget)) {
         ++p->letters;
         key(13);
-    } else if (listed(&g_ask_yes_gadget)) {
+    } else if (gadget_listed(&g_ask_yes_gadget)) {
         // The load question (no), the home port's move (yes), the quit (yes), the statistics (no).
         bool yes = false;
         if (p->stage == Stage::OFFICE && !p->office_asked) {
@@ -334,13 +321,13 @@ void on_sleep(void* context) {
             yes = true;
         }
         key(yes ? 'y' : 'n');
-    } else if (listed(&g_message_ok_gadget)) {
+    } else if (gadget_listed(&g_message_ok_gadget)) {
         key(13);
     } else if (play_entry_field(p)) {
         return;
     } else if (passage) {
         key(p->passage_tries++ == 0 ? 13 : '1');  // the tug, and by hand when it was refused
-    } else if (slot(40, 133, 202) && slot(40, 181, 1)) {
+    } else if (button_at(40, 133, 202) && button_at(40, 181, 1)) {
         if (p->last_visit_day != g_day) {
             p->last_visit_day = g_day;
             ++p->visits;
@@ -356,17 +343,17 @@ void on_sleep(void* context) {
             act(p, 600);
         }
         return;
-    } else if (slot(40, 133, 1)) {
+    } else if (button_at(40, 133, 1)) {
         key(13);  // detained
-    } else if (slot(215, 185, 2) && slot(0, 185, 1)) {
+    } else if (button_at(215, 185, 2) && button_at(0, 185, 1)) {
         play_market(p);
         return;
-    } else if (slot(51, 54, 13)) {
+    } else if (button_at(51, 54, 13)) {
         key(p->bunker_step++ == 0 ? '1' : 13);  // the bunker filled, then done
         if (p->bunker_step > 1) p->bunker_step = 0;
         act(p, 2000);
         return;
-    } else if (slot(90, 30, 10)) {
+    } else if (button_at(90, 30, 10)) {
         key('1');  // the first shipowner
     } else if (g_main_screen_shown == 1 && g_screen_button_last < 0) {
         play_main_screen(p);
@@ -381,9 +368,9 @@ void on_sleep(void* context) {
         return;
     } else if (g_screen_button_last >= 28) {
         key(13);  // the home port as offered
-    } else if (slot(70, 138, 101)) {
+    } else if (button_at(70, 138, 101)) {
         key(g_selected_button == 1 ? 13 : '2');  // pure economy
-    } else if (slot(130, 129, 100)) {
+    } else if (button_at(130, 129, 100)) {
         key(g_selected_button == 0 ? 13 : '1');  // one shipowner
     } else if (g_screen_button_last >= 0) {
         key(13);

@@ -16,6 +16,7 @@
 #include "game/state_reset.h"
 #include "host/headless_host.h"
 #include "tests/harness/harness.h"
+#include "tests/harness/player_view.h"
 #include "ui/fonts.h"
 #include "ui/gadget.h"
 #include "ui/input_poll.h"
@@ -29,12 +30,6 @@
 #include "world/weather.h"
 
 namespace {
-
-bool listed(const Gadget* g) {
-    for (const Gadget* p = g_gadget_list; p != nullptr; p = p->next)
-        if (p == g) return true;
-    return false;
-}
 
 struct Books {
     int32_t start_cash = 0;
@@ -65,7 +60,7 @@ void on_sleep(void* context) {
     }
     ++b->checks;
     const uint32_t now = headless_now();
-    if (headless_pending_events() == 0 && listed(&g_letter_ok_gadget) && now - b->answered_at > 250) {
+    if (headless_pending_events() == 0 && gadget_listed(&g_letter_ok_gadget) && now - b->answered_at > 250) {
         ++b->letters;
         b->answered_at = now;
         headless_script(now, HEADLESS_KEY, 13);

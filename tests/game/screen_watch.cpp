@@ -6,12 +6,6 @@
 #include "ui/gadget.h"
 #include "ui/requester.h"
 
-bool gadget_listed(const Gadget* g) {
-    for (const Gadget* p = g_gadget_list; p != nullptr; p = p->next)
-        if (p == g) return true;
-    return false;
-}
-
 bool message_box_up() { return gadget_listed(&g_message_ok_gadget); }
 bool ask_box_up() { return gadget_listed(&g_ask_yes_gadget); }
 

@@ -6,9 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-struct Gadget;
+#include "tests/harness/player_view.h"
 
-bool gadget_listed(const Gadget* g);
 bool message_box_up();
 bool ask_box_up();
 std::vector<uint8_t> frame_copy();

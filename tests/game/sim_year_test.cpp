@@ -31,6 +31,7 @@
 #include "lang/lang.h"
 #include "tests/harness/draw_trace.h"
 #include "tests/harness/harness.h"
+#include "tests/harness/player_view.h"
 #include "ui/fonts.h"
 #include "ui/gadget.h"
 #include "ui/game_file_name.h"
@@ -153,42 +154,6 @@ void make_world() {
 }
 
 // ---- What the player sees ------------------------------------------------------------------------
-
-bool listed(const Gadget* g) {
-    for (const Gadget* p = g_gadget_list; p != nullptr; p = p->next)
-        if (p == g) return true;
-    return false;
-}
-
-bool slot(int32_t x, int32_t y, int32_t command) {
-    for (int32_t i = 0; i <= g_screen_button_last; ++i) {
-        const Gadget& g = g_screen_button_gadgets[i];
-        if (g.left == x + 1 && g.top == y + 1 && g.id == command && listed(&g)) return true;
-    }
-    return false;
-}
-
-bool slider_up() {
-    for (const Gadget* p = g_gadget_list; p != nullptr; p = p->next)
-        if (p->type == GADGET_SLIDER) return true;
-    return false;
-}
-
-uint64_t frame_hash() {
-    uint64_t h = 1469598103934665603ull;
-    for (int32_t i = 0; i < SCREEN_BYTES; ++i) h = (h ^ g_screen_buffer[i]) * 1099511628211ull;
-    return h;
-}
-
-int32_t ledger(const Shipowner& o) {
-    return o.income_shipping + o.income_sales - o.expenses_general - o.expenses_interest;
-}
-
-int32_t net_worth(int32_t i) {
-    int32_t values = 0, mortgages = 0, credit = 0, worth = 0;
-    compute_shipowner_assets(i, &values, &mortgages, &credit, &worth);
-    return worth;
-}
 
 struct ShipSeen {
     std::string name;
@@ -408,12 +373,12 @@ void check_day_end(Player* p) {
     std::vector<OwnerSeen> now = look();
     for (int32_t i = 0; i < g_shipowner_count; ++i) {
         const Shipowner& o = g_shipowners[i];
-        if (o.cash - ledger(o) != p->books_offset[i])
+        if (o.cash - books_ledger(o) != p->books_offset[i])
             fail(p, std::string(o.name) + ": cash " + std::to_string(o.cash) + " but the accounts book " +
-                        std::to_string(ledger(o)) + " (+" + std::to_string(p->books_offset[i]) + ")");
-        if (o.net_worth_history[o.history_index] != net_worth(i))
+                        std::to_string(books_ledger(o)) + " (+" + std::to_string(p->books_offset[i]) + ")");
+        if (o.net_worth_history[o.history_index] != owner_net_worth(i))
             fail(p, std::string(o.name) + ": the ring holds " + std::to_string(o.net_worth_history[o.history_index]) +
-                        ", the net worth is " + std::to_string(net_worth(i)));
+                        ", the net worth is " + std::to_string(owner_net_worth(i)));
         if (p->day_end.empty()) continue;
         const OwnerSeen& before = p->day_end[static_cast<size_t>(i)];
         if (p->harbour_day[i] != g_day && p->day_end_day == g_day - 1) {
@@ -542,7 +507,7 @@ void on_main_screen(Player* p) {
         g_random_counter = 0;
         g_random_value = 0;
         for (int32_t i = 0; i < g_shipowner_count; ++i)
-            p->books_offset[i] = g_shipowners[i].cash - ledger(g_shipowners[i]);
+            p->books_offset[i] = g_shipowners[i].cash - books_ledger(g_shipowners[i]);
         p->day_end = look();
         p->day_end_day = g_day;
     }
@@ -605,7 +570,7 @@ void on_main_screen(Player* p) {
 
 void note_frame(Player* p) {
     if (!p->resumed || p->quit_pending || p->quit_done || g_day <= p->resume_day) return;
-    p->frames.push_back(frame_hash());
+    p->frames.push_back(screen_hash());
     p->frame_days.push_back(g_day);
 }
 
@@ -671,7 +636,7 @@ bool play_entry_field(Player* p) {
         type(p->quit_done ? "final\r\r" : "simyear\r\r");
         act(p, 2000);
         return true;
-    } else if (field->id == 3 && slot(230, 185, 2)) {
+    } else if (field->id == 3 && button_at(230, 185, 2)) {
         ++p->layups;
         char days[8];
         std::snprintf(days, sizeof days, "%d\r", static_cast<int>(LAY_UP_DAYS));
@@ -693,9 +658,9 @@ void on_sleep(void* context) {
         std::fflush(stderr);
         std::_Exit(3);
     }
-    const bool box = listed(&g_message_ok_gadget);
-    const bool letter = listed(&g_letter_ok_gadget);
-    const bool question = listed(&g_ask_yes_gadget);
+    const bool box = gadget_listed(&g_message_ok_gadget);
+    const bool letter = gadget_listed(&g_letter_ok_gadget);
+    const bool question = gadget_listed(&g_ask_yes_gadget);
     if (p->weather_set && g_main_screen_shown == 1 && g_screen_button_last < 0 && !box && !letter && !question &&
         day_whole() && g_day != p->day_end_day && g_shipowner_count == 2) {
         check_day_end(p);
@@ -708,10 +673,10 @@ void on_sleep(void* context) {
     if (g_active_entry_field == nullptr ||
         static_cast<const EntryFieldInfo*>(g_active_entry_field->special)->buffer != g_file_name_field)
         p->name_typed = false;
-    const bool passage = slot(170, 160, 2) && slot(170, 185, 1);
+    const bool passage = button_at(170, 160, 2) && button_at(170, 185, 1);
     if (!passage && !box) p->passage_tries = 0;
-    const bool harbour = passage || slider_up() || (slot(40, 133, 202) && slot(40, 181, 1)) || slot(40, 133, 1) ||
-                         (g_active_entry_field != nullptr && g_active_entry_field->id == 3 && slot(230, 185, 2));
+    const bool harbour = passage || slider_up() || (button_at(40, 133, 202) && button_at(40, 181, 1)) || button_at(40, 133, 1) ||
+                         (g_active_entry_field != nullptr && g_active_entry_field->id == 3 && button_at(230, 185, 2));
     if (harbour && current_owner() >= 0 && p->harbour_day[current_owner()] != g_day) {
         p->harbour_day[current_owner()] = g_day;
         ++p->harbour_owner_days;
@@ -757,10 +722,10 @@ void on_sleep(void* context) {
     } else if (passage) {
         note_frame(p);
         key(p->passage_tries++ == 0 ? 13 : '1');
-    } else if (slot(40, 133, 202) && slot(40, 181, 1)) {
+    } else if (button_at(40, 133, 202) && button_at(40, 181, 1)) {
         note_frame(p);
         key('4');  // lay up
-    } else if (slot(40, 133, 1)) {
+    } else if (button_at(40, 133, 1)) {
         note_frame(p);
         key(13);
     } else if (g_main_screen_shown == 1 && g_screen_button_last < 0) {
@@ -769,8 +734,8 @@ void on_sleep(void* context) {
         return;
     } else if (g_screen_button_last >= 0) {
         note_frame(p);
-        if (slot(10, 90, 1)) new_event(p, Kind::RATS);
-        if (slot(80, 160, 1)) new_event(p, Kind::ROBBERY);
+        if (button_at(10, 90, 1)) new_event(p, Kind::RATS);
+        if (button_at(80, 160, 1)) new_event(p, Kind::ROBBERY);
         key(13);
     } else if (!p->intro_skipped && now >= TITLE_MS) {
         p->intro_skipped = true;

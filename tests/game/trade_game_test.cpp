@@ -25,6 +25,7 @@
 #include "host/sound_library.h"
 #include "tests/harness/draw_trace.h"
 #include "tests/harness/harness.h"
+#include "tests/harness/player_view.h"
 #include "ui/fonts.h"
 #include "ui/gadget.h"
 #include "ui/game_file_name.h"
@@ -48,52 +49,7 @@ constexpr int32_t START_CASH = 4100;
 constexpr int32_t EXPRESS_TRIES = 15;  // visits the player waits for an express cargo
 constexpr int32_t FIRST_ROUTE_MIN_NM = 1500;
 
-bool listed(const Gadget* g) {
-    for (const Gadget* p = g_gadget_list; p != nullptr; p = p->next)
-        if (p == g) return true;
-    return false;
-}
-
 // A screen button of the current layout at (x, y) with this command.
-bool slot(int32_t x, int32_t y, int32_t command) {
-    for (int32_t i = 0; i <= g_screen_button_last; ++i) {
-        const Gadget& g = g_screen_button_gadgets[i];
-        if (g.left == x + 1 && g.top == y + 1 && g.id == command && listed(&g)) return true;
-    }
-    return false;
-}
-
-bool labelled(const char* label, int32_t x, int32_t y) {
-    for (int32_t i = 0; i <= g_screen_button_last; ++i) {
-        const Gadget& g = g_screen_button_gadgets[i];
-        if (g.text == nullptr || g.text->text == nullptr) continue;
-        if (std::strcmp(g.text->text, label) == 0 && g.left == x + 1 && g.top == y + 1 && listed(&g)) return true;
-    }
-    return false;
-}
-
-bool slider_up() {
-    for (const Gadget* p = g_gadget_list; p != nullptr; p = p->next)
-        if (p->type == GADGET_SLIDER) return true;
-    return false;
-}
-
-uint64_t frame_hash() {
-    uint64_t h = 1469598103934665603ull;
-    for (int32_t i = 0; i < SCREEN_BYTES; ++i) h = (h ^ g_screen_buffer[i]) * 1099511628211ull;
-    return h;
-}
-
-int32_t ledger(const Shipowner& o) {
-    return o.income_shipping + o.income_sales - o.expenses_general - o.expenses_interest;
-}
-
-int32_t net_worth() {
-    int32_t values = 0, mortgages = 0, credit = 0, worth = 0;
-    compute_shipowner_assets(0, &values, &mortgages, &credit, &worth);
-    return worth;
-}
-
 Ship* the_ship() { return g_shipowner_count >= 1 ? g_shipowners[0].ships : nullptr; }
 
 enum class Stage {
@@ -178,7 +134,7 @@ void type(const char* text) { headless_script_text(headless_now(), text); }
 
 void note_frame(Player* p) {
     if (!p->resumed || p->quit_pending || p->quit_done || g_day <= p->resume_day) return;
-    p->frames.push_back(frame_hash());
+    p->frames.push_back(screen_hash());
     p->frame_days.push_back(g_day);
 }
 
@@ -191,20 +147,20 @@ void check_books(Player* p) {
     if (dry && !p->dry) {
         // Towed: the tow's cost left the cash alone.
         ++p->tows;
-        p->tow_cash = o.cash - START_CASH - ledger(o);
+        p->tow_cash = o.cash - START_CASH - books_ledger(o);
     }
     p->dry = dry;
-    if (o.cash - START_CASH - p->tow_cash != ledger(o) && !p->broken_books) {
+    if (o.cash - START_CASH - p->tow_cash != books_ledger(o) && !p->broken_books) {
         p->broken_books = true;
-        ADD_FAILURE() << "day " << g_day << ": cash " << o.cash << " but the accounts book " << ledger(o);
+        ADD_FAILURE() << "day " << g_day << ": cash " << o.cash << " but the accounts book " << books_ledger(o);
     }
     if (o.history_index != p->last_ring_index && o.history_index == (g_day & 255)) {
         p->last_ring_index = o.history_index;
         ++p->checked_days;
-        if (o.net_worth_history[o.history_index] != net_worth() && !p->broken_ring) {
+        if (o.net_worth_history[o.history_index] != owner_net_worth(0) && !p->broken_ring) {
             p->broken_ring = true;
             ADD_FAILURE() << "day " << g_day << ": the ring holds " << o.net_worth_history[o.history_index]
-                          << ", the net worth is " << net_worth();
+                          << ", the net worth is " << owner_net_worth(0);
         }
     }
 }
@@ -218,7 +174,7 @@ void play_market(Player* p) {
         int32_t row = 0;
         int32_t best = 0;
         int32_t best_length = -1;
-        for (int32_t r = 1; r <= ROUTE_COUNT && slot(10, 15 + 15 * row, 100 + row); ++r) {
+        for (int32_t r = 1; r <= ROUTE_COUNT && button_at(10, 15 + 15 * row, 100 + row); ++r) {
             const Route& route = g_route_table[r];
             if (route.port_a != s->port && route.port_b != s->port) continue;
             if (route.length >= FIRST_ROUTE_MIN_NM && (best_length < 0 || route.length < best_length)) {
@@ -248,7 +204,7 @@ void play_market(Player* p) {
     } else {
         ++p->market_cargo_row;
         p->market_clicked = false;
-        if (!slot(145, 15 + 15 * p->market_cargo_row, 200 + p->market_cargo_row)) {
+        if (!button_at(145, 15 + 15 * p->market_cargo_row, 200 + p->market_cargo_row)) {
             p->market_done = true;  // nothing of the kind this visit: out without a charter
             key(27);
         }
@@ -396,7 +352,7 @@ void play_main_screen(Player* p) {
 // The broker's building: the lift panel, the 4th floor, the sellers market on the 2nd.
 bool play_broker(Player* p) {
     const Ship* s = the_ship();
-    if (labelled("5", 50, 40)) {
+    if (button_labelled("5", 50, 40)) {
         if (p->stage == Stage::BUY && s == nullptr) {
             key('4');
         } else if (p->stage == Stage::SELL && s != nullptr) {
@@ -405,12 +361,12 @@ bool play_broker(Player* p) {
             p->in_broker = false;
             key(13);  // out of the building
         }
-    } else if (labelled(" Info", 210, 75)) {
+    } else if (button_labelled(" Info", 210, 75)) {
         key(s == nullptr ? '3' : 13);  // buy the third model of the floor, or back to the lift
-    } else if (labelled("  Accept offer", 0, 185)) {
+    } else if (button_labelled("  Accept offer", 0, 185)) {
         p->sold = true;
         key(13);
-    } else if (labelled("  no", 50, 185)) {
+    } else if (button_labelled("  no", 50, 185)) {
         key(s != nullptr ? 13 : 'n');
     } else {
         return false;
@@ -442,7 +398,7 @@ bool play_entry_field(Player* p) {
         headless_script_click(headless_now() + 900, 20, 194);  // the form's OK
         act(p, 3000);
         return true;
-    } else if (slot(230, 185, 2) || slot(210, 185, 2)) {
+    } else if (button_at(230, 185, 2) || button_at(210, 185, 2)) {
         key(13);  // the lay-up's one day, the repair's whole percentage
     } else if (field->id == 2) {
         type("Aurora\r");  // the new ship's name
@@ -475,7 +431,7 @@ void on_sleep(void* context) {
     }
     const Shipowner& o = g_shipowners[0];
     const Ship* s = the_ship();
-    const bool box = listed(&g_message_ok_gadget);
+    const bool box = gadget_listed(&g_message_ok_gadget);
     if (p->fine_box_open && !box) {
         p->fine_box_open = false;
         p->fine_booked = o.expenses_general - p->general_before_fine;
@@ -483,15 +439,15 @@ void on_sleep(void* context) {
     if (g_active_entry_field == nullptr || static_cast<const EntryFieldInfo*>(g_active_entry_field->special)->buffer !=
                                                g_file_name_field)
         p->name_typed = false;
-    const bool passage = slot(170, 160, 2) && slot(170, 185, 1);
+    const bool passage = button_at(170, 160, 2) && button_at(170, 185, 1);
     if (!passage && !box) p->passage_tries = 0;
     if (headless_pending_events() != 0 || now < p->next_action) return;
 
-    if (listed(&g_letter_ok_gadget)) {
+    if (gadget_listed(&g_letter_ok_gadget)) {
         ++p->letters;
         note_frame(p);
         key(13);
-    } else if (listed(&g_ask_yes_gadget)) {
+    } else if (gadget_listed(&g_ask_yes_gadget)) {
         note_frame(p);
         ++p->questions;
         const bool yes = p->save == Save::LOADING || p->quit_pending;
@@ -525,18 +481,18 @@ void on_sleep(void* context) {
         note_frame(p);
         // The tug, and by hand when it was refused.
         key(p->passage_tries++ == 0 ? 13 : '1');
-    } else if (slot(40, 133, 202) && slot(40, 181, 1)) {
+    } else if (button_at(40, 133, 202) && button_at(40, 181, 1)) {
         note_frame(p);
         play_harbour_menu(p);
         return;
-    } else if (slot(40, 133, 1)) {
+    } else if (button_at(40, 133, 1)) {
         note_frame(p);
         key(13);  // detained
-    } else if (slot(215, 185, 2) && slot(0, 185, 1)) {
+    } else if (button_at(215, 185, 2) && button_at(0, 185, 1)) {
         note_frame(p);
         play_market(p);
         return;
-    } else if (slot(51, 54, 13)) {
+    } else if (button_at(51, 54, 13)) {
         note_frame(p);
         if (!p->bunker_filled) {
             p->bunker_filled = true;
@@ -550,7 +506,7 @@ void on_sleep(void* context) {
     } else if (play_broker(p)) {
         note_frame(p);
         return;
-    } else if (slot(90, 30, 10)) {
+    } else if (button_at(90, 30, 10)) {
         key('1');  // the first shipowner
     } else if (g_main_screen_shown == 1 && g_screen_button_last < 0) {
         if (!p->in_broker && g_run_button_state != RUN_RUNNING) note_frame(p);
@@ -558,9 +514,9 @@ void on_sleep(void* context) {
         return;
     } else if (g_screen_button_last >= 28) {
         key(13);  // the home port offered
-    } else if (slot(70, 138, 101)) {
+    } else if (button_at(70, 138, 101)) {
         key(g_selected_button == 1 ? 13 : '2');  // pure economy
-    } else if (slot(130, 129, 100)) {
+    } else if (button_at(130, 129, 100)) {
         key(g_selected_button == 0 ? 13 : '1');  // one shipowner
     } else if (g_screen_button_last >= 0) {
         note_frame(p);
