@@ -23,6 +23,7 @@
 #include "host/headless_host.h"
 #include "host/sound_library.h"
 #include "tests/box_fit/text_box_check.h"
+#include "tests/harness/game_program.h"
 #include "tests/harness/harness.h"
 #include "tests/harness/player_view.h"
 #include "tests/screens/png_writer.h"
@@ -385,31 +386,16 @@ void on_sleep(void* context) {
 
 class BoxFit : public testing::Test {
   protected:
-    void SetUp() override {
-        harness_start_engine();
-        all_state_reset();
-        sound_library_reset();
-    }
+    void SetUp() override { game_program_set_up(); }
     void TearDown() override {
         text_box_check_stop();
-        headless_set_sleep_hook(nullptr, nullptr);
-        if (g_default_font.data == nullptr) font_load("sys8.fnt", &g_default_font);
-        sound_library_reset();
+        game_program_tear_down();
     }
 
     static void run_program(Player* player) {
-        std::free(g_screen_buffer);
-        std::free(g_background_buffer);
-        std::free(g_sheet_buffer);
-        g_screen_buffer = g_background_buffer = g_sheet_buffer = nullptr;
-        font_free(&g_default_font);
-        Font* fonts[4] = {&g_font_sys8, &g_font_sys13, &g_font_sys7b, &g_font_sys8b};
-        for (Font* f : fonts) font_free(f);
         text_box_check_start();
         text_box_check_stage(stage_name(Stage::SETUP));
-        headless_set_sleep_hook(on_sleep, player);
-        game_main();
-        headless_set_sleep_hook(nullptr, nullptr);
+        game_program_run(on_sleep, player);
         text_box_check_stop();
     }
 };

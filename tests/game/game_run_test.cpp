@@ -23,6 +23,7 @@
 #include "host/headless_host.h"
 #include "host/sound_library.h"
 #include "tests/harness/draw_trace.h"
+#include "tests/harness/game_program.h"
 #include "tests/harness/harness.h"
 #include "views/world_map.h"
 #include "ui/fonts.h"
@@ -180,29 +181,12 @@ void on_sleep(void* context) {
 
 class WholeGame : public testing::Test {
   protected:
-    void SetUp() override {
-        harness_start_engine();
-        all_state_reset();
-        sound_library_reset();
-    }
-    void TearDown() override {
-        headless_set_sleep_hook(nullptr, nullptr);
-        if (g_default_font.data == nullptr) font_load("sys8.fnt", &g_default_font);
-        sound_library_reset();
-    }
+    void SetUp() override { game_program_set_up(); }
+    void TearDown() override { game_program_tear_down(); }
 
     // game_main as the program runs it; the engine's buffers and fonts are its own.
     static void run_program(Player* player) {
-        std::free(g_screen_buffer);
-        std::free(g_background_buffer);
-        std::free(g_sheet_buffer);
-        g_screen_buffer = g_background_buffer = g_sheet_buffer = nullptr;
-        font_free(&g_default_font);
-        Font* fonts[4] = {&g_font_sys8, &g_font_sys13, &g_font_sys7b, &g_font_sys8b};
-        for (Font* f : fonts) font_free(f);
-        headless_set_sleep_hook(on_sleep, player);
-        game_main();
-        headless_set_sleep_hook(nullptr, nullptr);
+        game_program_run(on_sleep, player);
     }
 };
 

@@ -24,6 +24,7 @@
 #include "host/headless_host.h"
 #include "host/sound_library.h"
 #include "tests/harness/draw_trace.h"
+#include "tests/harness/game_program.h"
 #include "tests/harness/harness.h"
 #include "tests/harness/player_view.h"
 #include "ui/fonts.h"
@@ -532,37 +533,16 @@ void on_sleep(void* context) {
 
 class TradeGame : public testing::Test {
   protected:
-    void SetUp() override {
-        harness_start_engine();
-        all_state_reset();
-        sound_library_reset();
-    }
-    void TearDown() override {
-        headless_set_sleep_hook(nullptr, nullptr);
-        if (g_default_font.data == nullptr) font_load("sys8.fnt", &g_default_font);
-        sound_library_reset();
-    }
+    void SetUp() override { game_program_set_up(); }
+    void TearDown() override { game_program_tear_down(); }
 
     // game_main as the program runs it, from a fresh engine; the wall time it took, in ms.
     static double run_program(Player* player, std::vector<TracedDraw>* draws = nullptr) {
-        harness_start_engine();
-        all_state_reset();
-        sound_library_reset();
+        game_program_set_up();
         if (draws != nullptr) draw_trace_start(draws);
-        std::free(g_screen_buffer);
-        std::free(g_background_buffer);
-        std::free(g_sheet_buffer);
-        g_screen_buffer = g_background_buffer = g_sheet_buffer = nullptr;
-        font_free(&g_default_font);
-        Font* fonts[4] = {&g_font_sys8, &g_font_sys13, &g_font_sys7b, &g_font_sys8b};
-        for (Font* f : fonts) font_free(f);
-        headless_set_sleep_hook(on_sleep, player);
-        const auto start = std::chrono::steady_clock::now();
-        game_main();
-        const auto end = std::chrono::steady_clock::now();
-        headless_set_sleep_hook(nullptr, nullptr);
+        const double ms = game_program_run(on_sleep, player);
         draw_trace_stop();
-        return std::chrono::duration<double, std::milli>(end - start).count();
+        return ms;
     }
 };
 
