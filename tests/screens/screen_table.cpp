@@ -89,6 +89,7 @@ const ScreenEntry g_screens[] = {
     {"chart_tokyo", screen_chart_tokyo},
     {"chart_buenos_aires", screen_chart_buenos_aires},
     {"chart_point_hope", screen_chart_point_hope},
+    {"chart_monrovia", screen_chart_monrovia},
     {"chart_basrah", screen_chart_basrah},
     {"chart_calcutta", screen_chart_calcutta},
     {"chart_lima", screen_chart_lima},

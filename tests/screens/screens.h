@@ -129,6 +129,7 @@ void screen_chart_rio_de_janeiro(ScreenShot* shot);
 void screen_chart_tokyo(ScreenShot* shot);
 void screen_chart_buenos_aires(ScreenShot* shot);
 void screen_chart_point_hope(ScreenShot* shot);
+void screen_chart_monrovia(ScreenShot* shot);
 void screen_chart_basrah(ScreenShot* shot);
 void screen_chart_calcutta(ScreenShot* shot);
 void screen_chart_lima(ScreenShot* shot);

@@ -138,6 +138,11 @@ void screen_chart_point_hope(ScreenShot* shot) {
     screens_shot_frame(shot);
 }
 
+void screen_chart_monrovia(ScreenShot* shot) {
+    show_harbour(20, 0, 2, 1);
+    screens_shot_frame(shot);
+}
+
 void screen_chart_basrah(ScreenShot* shot) {
     show_harbour(18, 0, 2, 2);
     screens_shot_frame(shot);

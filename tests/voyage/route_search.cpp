@@ -130,10 +130,17 @@ std::vector<int32_t> ticks_to_go(const RouteLattice& lat, int32_t target) {
             for (int32_t i = 0; i < NX; ++i) {
                 int32_t c = cell_of(i, j, k);
                 if (lat.free[c] == 0) continue;
-                ship_shape_build(mid_x(i), mid_y(j), berth ? m.heading[target] + 2 : 10 * k + 5);
-                const int32_t* b = g_sim_ship_box;
-                if (b[0] >= m.min_x[target] && b[2] <= m.max_x[target] && b[1] >= m.min_y[target] &&
-                    b[3] <= m.max_y[target]) {
+                // a cell is a goal when the hull fits the box from any of its four pixels: a box
+                // one pixel taller than the hull holds it only at one row, which may be even
+                bool fits = false;
+                for (int32_t d = 0; d < 4 && !fits; ++d) {
+                    ship_shape_build(mid_x(i) - (d & 1), mid_y(j) - (d >> 1),
+                                     berth ? m.heading[target] + 2 : 10 * k + 5);
+                    const int32_t* b = g_sim_ship_box;
+                    fits = b[0] >= m.min_x[target] && b[2] <= m.max_x[target] && b[1] >= m.min_y[target] &&
+                           b[3] <= m.max_y[target];
+                }
+                if (fits) {
                     cost[c] = 0;
                     open.push({0, c});
                 }
