@@ -74,6 +74,7 @@ const ScreenEntry g_screens[] = {
     {"reef_assisted", screen_reef_assisted},
     {"chart_london", screen_chart_london},
     {"chart_hamburg", screen_chart_hamburg},
+    {"chart_marseilles", screen_chart_marseilles},
     {"chart_rotterdam", screen_chart_rotterdam},
     {"chart_cape_town", screen_chart_cape_town},
     {"chart_sydney", screen_chart_sydney},

@@ -114,6 +114,7 @@ void screen_reef_assisted(ScreenShot* shot);
 // The manoeuvring simulation (voyage_screens.cpp).
 void screen_chart_london(ScreenShot* shot);
 void screen_chart_hamburg(ScreenShot* shot);
+void screen_chart_marseilles(ScreenShot* shot);
 void screen_chart_rotterdam(ScreenShot* shot);
 void screen_chart_cape_town(ScreenShot* shot);
 void screen_chart_sydney(ScreenShot* shot);

@@ -63,6 +63,11 @@ void screen_chart_hamburg(ScreenShot* shot) {
     screens_shot_frame(shot);
 }
 
+void screen_chart_marseilles(ScreenShot* shot) {
+    show_harbour(3, 0, 2, 1);
+    screens_shot_frame(shot);
+}
+
 void screen_chart_rotterdam(ScreenShot* shot) {
     show_harbour(1, 2, 3, 2);
     screens_shot_frame(shot);
