@@ -145,13 +145,13 @@ TextBoxStage& stage() {
     return g_stages.back();
 }
 
-void fault_of(Run* run, const Rect& pixels, const char* into_text) {
-    if (run->fault >= 0) return;
+// The record of a run's text against its box, with the pixels that showed it.
+TextBoxFault fault_record(const Run& run, const Rect& pixels) {
     TextBoxFault f;
     f.where = stage().name;
-    f.kind = run->owner.kind;
-    f.text = run->text;
-    const Rect& b = run->owner.inner;
+    f.kind = run.owner.kind;
+    f.text = run.text;
+    const Rect& b = run.owner.inner;
     f.box[0] = b.x0;
     f.box[1] = b.y0;
     f.box[2] = b.x1;
@@ -160,6 +160,12 @@ void fault_of(Run* run, const Rect& pixels, const char* into_text) {
     f.pixels[1] = pixels.y0;
     f.pixels[2] = pixels.x1;
     f.pixels[3] = pixels.y1;
+    return f;
+}
+
+void fault_of(Run* run, const Rect& pixels, const char* into_text) {
+    if (run->fault >= 0) return;
+    TextBoxFault f = fault_record(*run, pixels);
     f.into = into_text != nullptr ? into_text : "";
     run->fault = static_cast<int32_t>(g_faults.size());
     g_faults.push_back(f);
@@ -184,19 +190,7 @@ void note_low_box(const Run& run, const Rect& pixels) {
         if (f.kind == run.owner.kind && f.box[0] == b.x0 && f.box[1] == b.y0 && f.box[2] == b.x1 &&
             f.box[3] == b.y1)
             return;
-    TextBoxFault f;
-    f.where = stage().name;
-    f.kind = run.owner.kind;
-    f.text = run.text;
-    f.box[0] = b.x0;
-    f.box[1] = b.y0;
-    f.box[2] = b.x1;
-    f.box[3] = b.y1;
-    f.pixels[0] = pixels.x0;
-    f.pixels[1] = pixels.y0;
-    f.pixels[2] = pixels.x1;
-    f.pixels[3] = pixels.y1;
-    g_low_boxes.push_back(f);
+    g_low_boxes.push_back(fault_record(run, pixels));
 }
 
 void on_glyph(const GlyphDrawn& g) {
