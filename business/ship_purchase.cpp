@@ -61,9 +61,8 @@ int32_t purchase_ship(int32_t player, int32_t model, const char* name, int32_t e
     int32_t paid = purchase_payment(model, extra);
     // The purchase may leave the cash as low as -200 k$; compared wide so no cash can overflow it.
     if (static_cast<int64_t>(owner.cash) + OVERDRAFT_ALLOWED < paid) {
-        // A fee like any other: cash and the general expenses move together.
+        // The revocation fee comes off the cash alone; the accounts do not see it.
         owner.cash = wrap_sub(owner.cash, REVOCATION_FEE);
-        owner.expenses_general = wrap_add(owner.expenses_general, REVOCATION_FEE);
         return PURCHASE_TOO_POOR;
     }
     if (owner.status == -1) owner.status = 1;
