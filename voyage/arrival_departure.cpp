@@ -63,9 +63,8 @@ void port_arrival(int32_t player, Shipowner* shipowner, Ship* ship) {
     passage_screen(player, shipowner, ship, PASSAGE_IN, &result);
     screen_buttons_clear();
     const ShipType& type = ship_type_of(ship);
-    // A ship in ballast, like one without cargo, has nothing to discharge.
-    const bool laden = ship->cargo != 0 && ship->cargo != CARGO_BALLAST;
-    ship->discharging_days = laden && type.no_handling_days == 0 ? type.handling_days : 0;
+    // Any cargo but none (0) holds the ship for its handling days, a ballast charter's too.
+    ship->discharging_days = ship->cargo != 0 && type.no_handling_days == 0 ? type.handling_days : 0;
 }
 
 void port_departure(int32_t player, Shipowner* shipowner, Ship* ship) {

@@ -179,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(Models, DischargingDays,
                                          HandlingCase{"model 5 laden", 5, 3, 2},
                                          HandlingCase{"model 6 laden", 6, 4, 4},
                                          HandlingCase{"no cargo no days", 5, 0, 0},
-                                         HandlingCase{"ballast no days", 5, 10, 0},
+                                         HandlingCase{"ballast waits like a laden ship", 5, 10, 2},
                                          HandlingCase{"model 1 in ballast", 1, 10, 0}),
                          CaseName());
 
