@@ -21,10 +21,11 @@ void palette_wave_step(int32_t* tick, int32_t* phase, int32_t quiet) {
 void wait_dialog_animated(int32_t quiet) {
     int32_t tick = 0;
     int32_t phase = 0;
-    // A quit ends the wait as well: the box would otherwise never close.
+    // Only an answer ends the wait, as in every other message box: a quit asked for meanwhile
+    // takes no answer for the player (closing the window ends the program wherever it waits).
     do {
         input_poll();
-        if (g_command != 0 || g_quit != 0) break;
+        if (g_command != 0) break;
         palette_wave_step(&tick, &phase, quiet);
     } while (true);
 }

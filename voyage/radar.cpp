@@ -29,10 +29,9 @@ void read_mouse(RadarRun* run) {
     if (x >= 203 && x <= 222 && y >= 59 && y <= 118) run->telegraph = 90 - y;
 }
 
-// Everything stands still until the next space; the keys meanwhile are dropped. Quitting the
-// game ends the pause too, so that a quit never waits for a key.
+// Everything stands still until the next space; the keys meanwhile are dropped.
 void pause_until_space() {
-    while (g_quit == 0)
+    for (;;)
         if (key_slot_poll() != 0 && key_slot_take() == RADAR_KEY_PAUSE) return;
 }
 

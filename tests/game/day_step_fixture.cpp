@@ -58,6 +58,12 @@ void DayStepTest::on_sleep(void* context) {
         ++r->letters;
     } else if (gadget_up(&g_message_ok_gadget)) {
         ++r->boxes;
+    } else if (gadget_up(&g_ask_yes_gadget)) {
+        // A question is read before it is answered, as a player does.
+        if (r->question_seen_at == 0) r->question_seen_at = now;
+        if (now - r->question_seen_at < REACTION_MS) return;
+        r->question_seen_at = 0;
+        ++r->questions;
     } else if (g_screen_button_last >= 0) {
         // Every screen is answered; the elimination screens are counted and their texts kept (a
         // bankrupt shipowner sees the property statistics and the possessions first).

@@ -1,6 +1,6 @@
 // The daily step on the headless host: fonts and pictures for its letters and screens, the world at
 // the start of a game, one shipowner "Hendrik" of London with 4100 k$, and a reader that answers every
-// letter, message box and the elimination screen with Enter and counts them.
+// letter, message box, question and the elimination screen with Enter and counts them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -31,6 +31,8 @@ class DayStepTest : public testing::Test {
     int32_t letters() const { return reader_.letters; }
     // Message boxes answered (a lost ship's reason and tragedy, an incident's result).
     int32_t boxes() const { return reader_.boxes; }
+    // Questions answered (with the next of the screen keys, or Enter: yes).
+    int32_t questions() const { return reader_.questions; }
     // Elimination screens shown, and the other screens with buttons (statistics, possessions).
     int32_t screens() const { return reader_.screens; }
     int32_t other_screens() const { return reader_.other_screens; }
@@ -41,9 +43,11 @@ class DayStepTest : public testing::Test {
     struct Reader {
         int32_t letters = 0;
         int32_t boxes = 0;
+        int32_t questions = 0;
         int32_t screens = 0;
         int32_t other_screens = 0;
         uint32_t answered_at = 0;
+        uint32_t question_seen_at = 0;
         bool answered = false;
         bool hung = false;
         std::vector<std::vector<std::string>> screen_texts;

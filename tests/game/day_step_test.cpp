@@ -26,6 +26,7 @@
 #include "views/world_map.h"
 #include "world/projection.h"
 #include "world/sea_distance.h"
+#include "world/weather.h"
 
 namespace {
 
@@ -332,6 +333,47 @@ TEST_F(DayStep, UnderWayLoadingAndHeaveToComeBeforeSailing) {
     EXPECT_EQ(ship->fuel, 940);
     EXPECT_EQ(ship->sailed_nm, 240);
 }
+
+// Quit answered in the main loop's pass that then runs the day: the storm question of that day
+// still waits for the player, and only the answer given moves the ship's storm state and days.
+struct QuitStormCase {
+    const char* what;
+    const char* answer;
+    uint16_t storm_flags;
+    bool heaves_to;
+};
+
+class QuitPendingStorm : public DayStepTest, public testing::WithParamInterface<QuitStormCase> {};
+
+TEST_P(QuitPendingStorm, TheQuestionWaitsForThePlayersAnswer) {
+    const QuitStormCase& c = GetParam();
+    for (auto& row : g_wind_grid)
+        for (int8_t& force : row) force = 12;
+    Ship* ship = add_ship(0, "Aurora");
+    ship->layup_days = 0;
+    ship->route = 33;
+    ship->direction = 1;
+    ship->sailed_nm = 2300;
+    ship->speed = 10;
+    ship->fuel = 1000;
+    ship->fuel_per_day = 30;
+    ship->voyage_flags |= VOYAGE_ROUTE_EVENT_DONE;
+    compute_ship_route_position(ship);
+    g_quit = 1;
+    answer_screens_with(c.answer);
+    day_step();
+    g_quit = 0;
+    EXPECT_EQ(questions(), 1);
+    EXPECT_EQ(ship->voyage_flags & (VOYAGE_STORM_MET | VOYAGE_PASSING_STORM | VOYAGE_GALE_DAMAGED),
+              c.storm_flags);
+    EXPECT_EQ(ship->heaving_days > 0, c.heaves_to);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answer, QuitPendingStorm,
+    testing::Values(QuitStormCase{"pass through", "\r", VOYAGE_STORM_MET | VOYAGE_PASSING_STORM, false},
+                    QuitStormCase{"round", "\x1b", VOYAGE_STORM_MET, true}),
+    CaseName());
 
 struct FuelCase {
     const char* what;

@@ -330,16 +330,6 @@ TEST_F(RadarRunTest, QuittingReturnsMinusOneWithoutACrash) {
     }
 }
 
-TEST_F(RadarRunTest, QuittingDuringThePauseEndsIt) {
-    VoiceLog log;
-    log.quit_at = 3000;
-    headless_set_sleep_hook(watch, &log);
-    key_slot_store(RADAR_KEY_PAUSE);
-    EXPECT_EQ(RADAR_QUIT, collision_radar_run());
-    EXPECT_LT(headless_now(), 3000u + 30 + 10 * 16 + 100);
-    headless_set_sleep_hook(nullptr, nullptr);
-}
-
 TEST_F(RadarRunTest, ThePauseHoldsEverythingUntilTheNextSpace) {
     RadarRun run;
     radar_run_start(&run);

@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "engine/random.h"
+#include "host/headless_host.h"
 #include "tests/harness/case_name.h"
 #include "tests/harness/draw_trace.h"
 #include "tests/voyage/voyage_fixture.h"
+#include "ui/input_poll.h"
 #include "lang/lang.h"
 #include "voyage/storm.h"
 #include "world/records.h"
@@ -139,6 +141,22 @@ TEST_F(Storm, AfterRoundingAGaleNeedsTheWindBelowFiveAndAStormPassedThrough) {
     check();  // the next day: the gale
     EXPECT_EQ(ship_->voyage_flags, MET | PASSING | GALE);
     EXPECT_EQ(g_day_event, 1);
+}
+
+// A quit asked for before the day takes no answer for the player: the gale's two boxes stay up
+// until each is answered.
+TEST_F(Storm, WithAQuitPendingTheGaleBoxesWaitForTheirAnswers) {
+    set_wind(12);
+    ship_->voyage_flags = MET | PASSING;
+    answer_with_enter(false);
+    uint32_t t0 = headless_now();
+    headless_script(t0 + 1000, HEADLESS_KEY, ENTER);
+    headless_script(t0 + 2000, HEADLESS_KEY, ENTER);
+    g_quit = 1;
+    check();
+    g_quit = 0;
+    EXPECT_GE(headless_now(), t0 + 2000);
+    EXPECT_EQ(ship_->voyage_flags, MET | PASSING | GALE);
 }
 
 // ---- the question by force ----------------------------------------------------------------------
