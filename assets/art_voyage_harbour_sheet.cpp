@@ -1,7 +1,7 @@
 // Picture 36: the harbour sheet shown at every port call. A harbour master's desk: the arrival
 // report on a sheet of paper (black text goes on it), a brass-framed window for the port view
-// (New York's own view painted in it, since that port copies none), five menu plates with a digit
-// and an icon each, and a dark slate panel for the port description in cyan.
+// (New York's own view painted in it, since that port copies none), five menu plates with an icon
+// each, and a dark slate panel for the port description in cyan.
 #include <memory>
 
 #include "assets/art_voyage_harbour.h"
@@ -14,6 +14,9 @@ struct MenuPlate {
 };
 constexpr MenuPlate PLATES[5] = {{133, 11}, {145, 11}, {157, 11}, {169, 11}, {181, 10}};
 constexpr int32_t PLATE_X0 = 40, PLATE_X1 = 110;
+// The four service plates carry their digit key 1..4; depart, the last plate, is taken with Enter
+// and the yes keys, so its digit place stays plain.
+constexpr int32_t KEYED_PLATES = 4;
 
 // Ink and ground of the plates come from the paper ramp only, so a pressed (inverted) plate shows
 // the same drawing as a clean negative.
@@ -115,7 +118,7 @@ void menu(PictureImage* s) {
         paint_rect(s, PLATE_X0, y0, PLATE_X1, y1, PLATE);
         paint_bevel(s, PLATE_X0, y0, PLATE_X1, y1, HB_PAPER + 15, HB_PAPER + 7, false);
         int32_t top = y0 + (p.h - 9) / 2 + 1;
-        voyage_digit(s, 45, y0 + (p.h - 5) / 2, k + 1, 1, INK);
+        if (k < KEYED_PLATES) voyage_digit(s, 45, y0 + (p.h - 5) / 2, k + 1, 1, INK);
         paint_rect(s, 51, y0 + 2, 51, y1 - 2, HB_PAPER + 10);
         plate_icon(s, k, 62, top);
     }

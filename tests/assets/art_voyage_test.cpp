@@ -1,7 +1,8 @@
 // The voyage pictures against what the game reads back from them: palettes shared by pictures
 // shown together, the radar scope's colours, the hourglass glass, sprite rectangles that hold
-// their whole sprite on the transparent key, the rescue frames fitting their spot, the plain
-// caption rows, the cycled colour ranges and packed sizes.
+// their whole sprite on the transparent key, the rescue frames fitting their spot, the harbour
+// menu plates showing only the digit keys the menu takes, the plain caption rows, the cycled
+// colour ranges and packed sizes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -224,6 +225,30 @@ TEST_F(ArtVoyageTest, HarbourSheetCarriesLightReportGroundAndNewYorksView) {
     for (int32_t y = 18; y <= 83; ++y)
         for (int32_t x = 179; x <= 270; ++x) colours.insert(pixel(36, x, y));
     EXPECT_GT(colours.size(), 20u);  // a painted view, not a blank window
+}
+
+TEST_F(ArtVoyageTest, HarbourMenuPlatesShowADigitOnlyForTheKeysTheMenuTakes) {
+    // The harbour menu takes the digits 1..4 for its four services; depart is taken with Enter and
+    // the yes keys, so a digit on its plate would promise a key that does nothing. Every plate
+    // keeps its separator and its icon.
+    struct Plate {
+        int32_t y, h;
+        bool digit;
+    } plates[] = {{133, 11, true}, {145, 11, true}, {157, 11, true}, {169, 11, true}, {181, 10, false}};
+    auto inked = [](int32_t x0, int32_t x1, int32_t y0, int32_t y1, int32_t ground) {
+        int32_t n = 0;
+        for (int32_t y = y0; y <= y1; ++y)
+            for (int32_t x = x0; x <= x1; ++x) n += pixel(36, x, y) != ground ? 1 : 0;
+        return n;
+    };
+    for (const Plate& p : plates) {
+        SCOPED_TRACE("plate at row " + std::to_string(p.y));
+        int32_t y0 = p.y + 2, y1 = p.y + p.h - 3;
+        int32_t ground = pixel(36, 42, y0);
+        EXPECT_EQ(p.digit, inked(43, 49, y0, y1, ground) > 0);
+        EXPECT_EQ(y1 - y0 + 1, inked(51, 51, y0, y1, ground));  // the separator
+        EXPECT_GT(inked(53, 108, y0, y1, ground), 10);          // the icon
+    }
 }
 
 TEST_F(ArtVoyageTest, EveryPortViewDiffersFromTheOthers) {
