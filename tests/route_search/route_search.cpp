@@ -1,4 +1,4 @@
-#include "tests/voyage/route_search.h"
+#include "tests/route_search/route_search.h"
 
 #include <algorithm>
 #include <cmath>
