@@ -41,7 +41,7 @@ void format_broker_price(int32_t model, char* out, int32_t size) {
     int32_t millions = 0;
     int32_t tenths = 0;
     price_in_millions(model, &millions, &tenths);
-    std::snprintf(out, static_cast<size_t>(size), "%s$:%ld.%ld", lang_text(TXT_STATUS_MILLION),
+    std::snprintf(out, static_cast<size_t>(size), lang_text(TXT_BROKER_PRICE), lang_text(TXT_STATUS_MILLION),
                   static_cast<long>(millions), static_cast<long>(tenths));
 }
 

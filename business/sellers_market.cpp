@@ -121,7 +121,7 @@ void broker_offer_dialog(int32_t player, Ship* previous, Ship* ship) {
             if (mortgage > 0) {
                 split_thousands_to_millions(offer - mortgage, &millions, &tenths);
                 char rest[48];
-                std::snprintf(rest, sizeof rest, "%s $%ld.%ld", T(TXT_STATUS_MILLION),
+                std::snprintf(rest, sizeof rest, T(TXT_SELL_REST_AMOUNT), T(TXT_STATUS_MILLION),
                               static_cast<long>(millions), static_cast<long>(tenths));
                 const char* const lines[] = {T(TXT_SELL_ALL_YOU_GET), rest, T(TXT_SELL_REST_1),
                                              T(TXT_SELL_REST_2), nullptr};
