@@ -51,14 +51,6 @@ constexpr char kUsage[] =
     "search alone, with the states it expanded). Exits 1 on a failure, among them a way found that does\n"
     "not sail again in the real run, 2 on a wrong command line.\n";
 
-std::string routes_path() { return std::string(MARIVANE_SOURCE_DIR) + "/tests/voyage/harbour_routes.txt"; }
-
-std::string read_text(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // ---- The command line -------------------------------------------------------------------------
 

@@ -21,14 +21,6 @@ namespace {
 constexpr int32_t HARDEST_LIMIT = 2000;
 constexpr int32_t EPISODES_PER_PORT = 4 * 4 * 3;
 
-std::string routes_path() { return std::string(MARIVANE_SOURCE_DIR) + "/tests/voyage/harbour_routes.txt"; }
-
-std::string read_text(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 class RouteSailing : public SimTest {};
 class PortRoutes : public SimTest, public testing::WithParamInterface<int32_t> {};

@@ -1,6 +1,7 @@
 #include "tests/voyage/route_script.h"
 
 #include <cstdio>
+#include <fstream>
 #include <sstream>
 
 #include "engine/input.h"
@@ -124,4 +125,13 @@ bool route_file_parse(const std::string& text, std::vector<RouteRecord>* records
         records->push_back(r);
     }
     return true;
+}
+
+std::string routes_path() { return std::string(MARIVANE_SOURCE_DIR) + "/tests/voyage/harbour_routes.txt"; }
+
+std::string read_text(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
 }

@@ -43,3 +43,7 @@ std::string route_record_line(const RouteRecord& r);
 // Reads the lines of a routes file, comments (#) and blank lines skipped; false (with the line)
 // on a malformed one.
 bool route_file_parse(const std::string& text, std::vector<RouteRecord>* records, std::string* error);
+
+// The routes file in the source tree, and a whole file as text ("" when it cannot be read).
+std::string routes_path();
+std::string read_text(const std::string& path);
