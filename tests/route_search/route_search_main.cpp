@@ -51,7 +51,6 @@ constexpr char kUsage[] =
     "search alone, with the states it expanded). Exits 1 on a failure, among them a way found that does\n"
     "not sail again in the real run, 2 on a wrong command line.\n";
 
-
 // ---- The command line -------------------------------------------------------------------------
 
 struct Options {
