@@ -15,8 +15,10 @@ tool=$3
 for tool_name in xvfb-run xdotool; do
     command -v "$tool_name" > /dev/null || { echo "skipped: $tool_name is not installed"; exit 77; }
 done
+# -noreset: the server would reset when the last window closes, and a program started during the
+# reset finds no display.
 if [[ -z "${MARIVANE_E2E_DISPLAY:-}" ]]; then
-    MARIVANE_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+    MARIVANE_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
 fi
 export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0
 work=$(mktemp -d)

@@ -13,8 +13,10 @@ data=$2
 for tool in xvfb-run xdotool import xprop xwininfo; do
     command -v "$tool" > /dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
+# -noreset: the server would reset when the last window closes, and a program started during the
+# reset finds no display.
 if [[ -z "${MARIVANE_E2E_DISPLAY:-}" ]]; then
-    MARIVANE_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+    MARIVANE_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
 fi
 export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0
 work=$(mktemp -d)
