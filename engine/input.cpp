@@ -7,7 +7,7 @@ std::atomic<uint32_t> g_mouse_x{0};
 std::atomic<uint32_t> g_mouse_y{0};
 std::atomic<uint32_t> g_mouse_buttons{0};
 std::atomic<uint32_t> g_key_slot{0};
-std::atomic<uint32_t> g_mouse_button_reads{0};
+std::atomic<uint32_t> g_mouse_buttons_seen{0};
 uint32_t g_cursor_visible = 0;
 uint32_t g_cursor_hidden_for_drawing = 0;
 void (*g_menu_run_hook)() = nullptr;
@@ -67,7 +67,7 @@ int32_t key_slot_replace(uint32_t old_key, uint32_t key) {
     return g_key_slot.compare_exchange_strong(old_key, key, kRelease, kRelaxed) ? 1 : 0;
 }
 
-uint32_t mouse_button_reads() { return g_mouse_button_reads.load(kRelaxed); }
+uint32_t mouse_buttons_seen() { return g_mouse_buttons_seen.load(kAcquire); }
 
 // ---- Game thread: cursor bookkeeping (the platform draws the pointer) ------------------------------
 
@@ -95,6 +95,19 @@ static void cursor_on() {
 
 // ---- Game thread: reads -------------------------------------------------------------------------
 
+namespace {
+
+// Takes the buttons and then says which state was taken: the window hands over its next button
+// change only once the game has seen this one. (A count of reads would not do: the window could
+// take a read as done while its load is still to come, and put the next change in before it.)
+uint32_t read_buttons() {
+    uint32_t bits = g_mouse_buttons.load(kAcquire);
+    g_mouse_buttons_seen.store(bits, kRelease);
+    return bits;
+}
+
+}  // namespace
+
 int32_t mouse_get_position(int32_t* x, int32_t* y) {
     cursor_on();
     if (g_mouse_present != 0) {
@@ -110,9 +123,8 @@ int32_t mouse_get_position(int32_t* x, int32_t* y) {
 
 int32_t mouse_left_pressed() {
     cursor_on();
-    g_mouse_button_reads.fetch_add(1, kRelaxed);
+    uint32_t bits = read_buttons() & 0xFFFF;
     if (g_mouse_present == 0) return 0;
-    uint32_t bits = g_mouse_buttons.load(kAcquire) & 0xFFFF;
     if ((bits & 3) == MOUSE_RIGHT) {
         if (g_menu_run_hook != nullptr) g_menu_run_hook();
         return 0;
@@ -122,9 +134,9 @@ int32_t mouse_left_pressed() {
 
 uint32_t mouse_get_buttons() {
     cursor_on();
-    g_mouse_button_reads.fetch_add(1, kRelaxed);
+    uint32_t bits = read_buttons();
     if (g_mouse_present == 0) return 0;
-    return g_mouse_buttons.load(kAcquire);
+    return bits;
 }
 
 void mouse_set_range(int32_t, int32_t) {}

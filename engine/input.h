@@ -12,9 +12,9 @@ extern std::atomic<uint32_t> g_mouse_x;
 extern std::atomic<uint32_t> g_mouse_y;
 extern std::atomic<uint32_t> g_mouse_buttons;
 extern std::atomic<uint32_t> g_key_slot;
-// Counts the game's reads of the buttons, so that the window can hold a button change until the
-// game has seen it.
-extern std::atomic<uint32_t> g_mouse_button_reads;
+// The buttons as the game's last read of them found them, so that the window can hold the next
+// button change until the game has seen the one before.
+extern std::atomic<uint32_t> g_mouse_buttons_seen;
 extern uint32_t g_cursor_visible;
 extern uint32_t g_cursor_hidden_for_drawing;
 
@@ -34,7 +34,7 @@ int32_t key_slot_store(uint32_t key);
 int32_t key_slot_offer(uint32_t key);
 // Swaps old_key for key while the game has not taken old_key yet: 1 when swapped.
 int32_t key_slot_replace(uint32_t old_key, uint32_t key);
-uint32_t mouse_button_reads();
+uint32_t mouse_buttons_seen();
 
 // Game thread.
 int32_t mouse_get_position(int32_t* x, int32_t* y);

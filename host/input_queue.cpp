@@ -19,9 +19,10 @@ void apply(MouseQueue* q, const MouseQueueEntry& e) {
         case MOUSE_CHANGE_RIGHT_DOWN: mouse_right_down(e.x, e.y); break;
         case MOUSE_CHANGE_RIGHT_UP: mouse_right_up(); break;
     }
-    if (g_mouse_buttons.load(std::memory_order_relaxed) == before) return;
+    uint32_t after = g_mouse_buttons.load(std::memory_order_relaxed);
+    if (after == before) return;
     q->unseen = true;
-    q->reads_then = mouse_button_reads();
+    q->shown = after;
 }
 
 }  // namespace
@@ -58,7 +59,9 @@ int32_t key_queue_push(KeyQueue* q, uint32_t key, bool repeat) {
 }
 
 int32_t mouse_queue_feed(MouseQueue* q) {
-    if (q->unseen && mouse_button_reads() != q->reads_then) q->unseen = false;
+    // Every change alters the buttons and waits until it is seen, so the game's last read shows
+    // this state only once it has read it.
+    if (q->unseen && mouse_buttons_seen() == q->shown) q->unseen = false;
     while (q->count > 0) {
         const MouseQueueEntry& e = q->entries[q->head];
         if (e.change != MOUSE_CHANGE_MOVE && q->unseen) break;

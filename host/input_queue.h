@@ -40,8 +40,8 @@ struct MouseQueueEntry {
 struct MouseQueue {
     MouseQueueEntry entries[MOUSE_QUEUE_SIZE];
     int32_t head, count;
-    bool unseen;           // a button change is in place that the game has not read yet
-    uint32_t reads_then;   // the game's count of button reads when it was put in place
+    bool unseen;     // a button change is in place that the game has not read yet
+    uint32_t shown;  // the buttons as that change left them
 };
 
 // Each push hands over at once what the game is ready for; feed hands over what has become ready
