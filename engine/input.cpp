@@ -19,6 +19,10 @@ constexpr auto kRelaxed = std::memory_order_relaxed;
 constexpr auto kRelease = std::memory_order_release;
 constexpr auto kAcquire = std::memory_order_acquire;
 
+void input_reset() {
+    g_mouse_x = g_mouse_y = g_mouse_buttons = g_mouse_buttons_seen = g_key_slot = 0;
+}
+
 // ---- Window thread ------------------------------------------------------------------------------
 
 int32_t mouse_set_position(uint32_t x, uint32_t y) {

@@ -22,6 +22,11 @@ extern uint32_t g_cursor_hidden_for_drawing;
 // the toolkit when the game sets its menu strip. Null runs nothing.
 extern void (*g_menu_run_hook)();
 
+// Back to the start, for a test's fresh start: the pointer at (0, 0), no button down nor any
+// read of them, no key waiting. The window's hold on its next button change compares with the last
+// read, so the buttons and that read are reset together.
+void input_reset();
+
 // Window thread.
 int32_t mouse_set_position(uint32_t x, uint32_t y);
 int32_t mouse_left_down(uint32_t x, uint32_t y);

@@ -150,7 +150,9 @@ void mouse_event(const SDL_Event& e) {
         mouse_queue_push(&g_host.mouse, change, static_cast<uint32_t>(fx), static_cast<uint32_t>(fy));
         return;
     }
-    // A release always reaches the game, so a button never stays down there.
+    // Every release goes to the queue, which hands it over after its press or, when that press
+    // found no room (a long burst of taps), drops it with the press: a button never stays down in
+    // the game.
     if (left) {
         mouse_queue_push(&g_host.mouse, MOUSE_CHANGE_LEFT_UP, 0, 0);
         menu_result(menu_release(&g_host.menu, &g_host.menu_state, cx, cy));

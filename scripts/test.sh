@@ -34,7 +34,7 @@ tested=$(date +%s)
 # game thread, audio callback) and the tests labelled "threads" (a second thread beside the game
 # thread). Only their test programs are built for this, and only those tests run.
 cmake -S . -B build/tsan -DSANITIZE=thread > /dev/null
-cmake --build build/tsan -j"$jobs" --target host_sdl_tests window_probe engine_tests game_tests \
+cmake --build build/tsan -j"$jobs" --target host_sdl_tests window_probe host_tests engine_tests game_tests \
     marivane-en game_file_tool
 TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/host_sdl/tsan.supp" \
     ctest --test-dir build/tsan -L 'host_sdl|threads' -j"$jobs" --output-on-failure

@@ -24,7 +24,7 @@ void harness_start_engine() {
     g_draw_color = 15;
     g_fill_mode = 1;
     g_pen_x = g_pen_y = 0;
-    g_mouse_x = g_mouse_y = g_mouse_buttons = g_key_slot = 0;
+    input_reset();
     g_menu_run_hook = nullptr;
     g_random_seed = 1;
     g_random_counter = 0;

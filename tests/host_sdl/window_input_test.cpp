@@ -15,7 +15,7 @@ class WindowInput : public testing::Test {
         SdlHostOptions options{CODE_PAGE_437, 700, 550 + MENU_STRIP_HEIGHT};
         ASSERT_EQ(host_window_open(&options), 1) << SDL_GetError();
         id = SDL_GetWindowID(g_host.window);
-        g_mouse_x = g_mouse_y = g_mouse_buttons = g_key_slot = 0;
+        input_reset();
     }
     void TearDown() override { host_window_close(); }
 
