@@ -18,6 +18,14 @@ void sellers_market_state_reset() {
     for (ScreenButton& row : g_sellers_buttons) row = ScreenButton{};
 }
 
+void format_sale_rest(int32_t amount, char* out, int32_t size) {
+    int32_t millions = 0;
+    int32_t tenths = 0;
+    split_thousands_to_millions(amount, &millions, &tenths);
+    std::snprintf(out, static_cast<size_t>(size), lang_text(TXT_SELL_REST_AMOUNT), lang_text(TXT_STATUS_MILLION),
+                  static_cast<long>(millions), static_cast<long>(tenths));
+}
+
 namespace {
 
 #define T(id) lang_text(id)
@@ -119,10 +127,8 @@ void broker_offer_dialog(int32_t player, Ship* previous, Ship* ship) {
         if (g_command == 1) {
             int32_t mortgage = ship->mortgage;
             if (mortgage > 0) {
-                split_thousands_to_millions(offer - mortgage, &millions, &tenths);
                 char rest[48];
-                std::snprintf(rest, sizeof rest, T(TXT_SELL_REST_AMOUNT), T(TXT_STATUS_MILLION),
-                              static_cast<long>(millions), static_cast<long>(tenths));
+                format_sale_rest(offer - mortgage, rest, sizeof rest);
                 const char* const lines[] = {T(TXT_SELL_ALL_YOU_GET), rest, T(TXT_SELL_REST_1),
                                              T(TXT_SELL_REST_2), nullptr};
                 show_box(lines);

@@ -18,6 +18,9 @@ int32_t ship_sale_offer(const Ship* ship);
 // The sale of ship at offer: cash and income from sales take offer - mortgage, the status loses
 // the model's points (never below 0), and the ship is unlinked and freed.
 void sell_ship(int32_t player, Ship* previous, Ship* ship, int32_t offer);
+// What is left of a sale after the mortgage, amount k$, in millions as the box after the sale
+// shows it ("Million $2.6"), in the build's form.
+void format_sale_rest(int32_t amount, char* out, int32_t size);
 
 constexpr int32_t SELLERS_LIST_MAX = 30;
 // The list's buttons as last built: the ships, "  no" and "  ok" (the row with command 1).
