@@ -2,7 +2,6 @@
 #include "tests/business/broker_fixture.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "business/state_reset.h"
 #include "engine/font.h"
@@ -11,7 +10,9 @@
 #include "engine/save_stack.h"
 #include "host/headless_host.h"
 #include "host/sound_library.h"
+#include "tests/harness/give_up.h"
 #include "tests/harness/harness.h"
+#include "tests/harness/player_view.h"
 #include "ui/fonts.h"
 #include "ui/gadget.h"
 #include "ui/input_poll.h"
@@ -33,11 +34,8 @@ void load_game_data() {
     harness_load_game_data();
 }
 
-bool in_gadget_list(const Gadget* g) {
-    for (const Gadget* p = g_gadget_list; p != nullptr; p = p->next)
-        if (p == g) return true;
-    return false;
-}
+// Gives up past GIVE_UP_MS, naming the step of the plan the visit stopped at.
+GiveUpWatch watchdog(0, "the visit hung");
 
 }  // namespace
 
@@ -72,6 +70,7 @@ void BrokerTest::SetUp() {
     owner.status = -1;
     owner.home_port = 11;
     owner.cash = 4100;
+    watchdog.reset();
     headless_set_sleep_hook(on_sleep, &visitor_);
 }
 
@@ -114,17 +113,11 @@ BrokerTest::Step BrokerTest::quit(std::function<bool()> ready) {
 }
 
 bool BrokerTest::message_box_up() {
-    return in_gadget_list(&g_message_ok_gadget);
+    return gadget_listed(&g_message_ok_gadget);
 }
 
 bool BrokerTest::button_up(const char* label, int32_t x, int32_t y) {
-    for (int32_t i = 0; i <= g_screen_button_last; ++i) {
-        const Gadget& g = g_screen_button_gadgets[i];
-        if (g.text == nullptr || g.text->text == nullptr) continue;
-        if (std::strcmp(g.text->text, label) == 0 && g.left == x + 1 && g.top == y + 1 && in_gadget_list(&g))
-            return true;
-    }
-    return false;
+    return button_labelled(label, x, y);
 }
 
 bool BrokerTest::field_active(uint16_t id) {
@@ -149,12 +142,8 @@ int32_t BrokerTest::pixel(int32_t x, int32_t y) {
 void BrokerTest::on_sleep(void* context) {
     auto* v = static_cast<Visitor*>(context);
     uint32_t now = headless_now();
-    if (now > GIVE_UP_MS) {
-        ADD_FAILURE() << "the visit hung after step " << v->next;
-        g_quit = 1;
-        v->steps.clear();
-        return;
-    }
+    watchdog.check(now);
+    if (now > GIVE_UP_MS) watchdog.give_up(now, "the plan stopped after step " + std::to_string(v->next));
     if (v->watch) v->watch();
     bool box = message_box_up();
     if (box && !v->box_was_up) v->boxes.push_back({g_message_ok_gadget.left, g_message_ok_gadget.top});

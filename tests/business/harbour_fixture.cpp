@@ -10,7 +10,9 @@
 #include "engine/random.h"
 #include "engine/save_stack.h"
 #include "host/headless_host.h"
+#include "tests/harness/give_up.h"
 #include "tests/harness/harness.h"
+#include "tests/harness/player_view.h"
 #include "ui/fonts.h"
 #include "ui/gadget.h"
 #include "ui/input_poll.h"
@@ -29,16 +31,13 @@ namespace {
 constexpr uint32_t GIVE_UP_MS = 10u * 60u * 1000u;
 constexpr uint32_t REACTION_MS = 200;
 
-bool listed(const Gadget* wanted) {
-    for (const Gadget* g = g_gadget_list; g != nullptr; g = g->next)
-        if (g == wanted) return true;
-    return false;
-}
+// Gives up once the queue has stood empty for GIVE_UP_MS, not by the clock alone.
+GiveUpWatch watchdog(0, "the screen waited for a key that was never typed");
 
 char what_is_up() {
-    if (listed(&g_message_ok_gadget)) return 'M';
-    if (listed(&g_ask_yes_gadget)) return 'Q';
-    if (listed(&g_letter_ok_gadget)) return 'L';
+    if (gadget_listed(&g_message_ok_gadget)) return 'M';
+    if (gadget_listed(&g_ask_yes_gadget)) return 'Q';
+    if (gadget_listed(&g_letter_ok_gadget)) return 'L';
     if (g_active_entry_field != nullptr) return 'F';
     if (g_screen_button_last >= 0) return 'S';
     return '-';
@@ -54,11 +53,9 @@ Books books_of(const Shipowner* o) {
 void HarbourTest::on_sleep(void* context) {
     auto* p = static_cast<Player*>(context);
     uint32_t now = headless_now();
+    watchdog.check(now);
     if (p->queue.empty()) {
-        if (now - p->typed_at > GIVE_UP_MS) {
-            p->hung = true;
-            g_quit = 1;
-        }
+        if (now - p->typed_at > GIVE_UP_MS) watchdog.give_up(now, "seen " + p->seen);
         return;
     }
     if (g_key_slot.load() != 0 || headless_pending_events() != 0 || now - p->typed_at < REACTION_MS) return;
@@ -92,12 +89,12 @@ void HarbourTest::SetUp() {
     owner_->status = 5;
     owner_->home_port = 1;
     owner_->cash = 5000;
+    watchdog.reset();
     headless_set_sleep_hook(&HarbourTest::on_sleep, &player_);
 }
 
 void HarbourTest::TearDown() {
     headless_set_sleep_hook(nullptr, nullptr);
-    EXPECT_FALSE(player_.hung) << "the screen waited for a key that was never typed; seen " << player_.seen;
     EXPECT_TRUE(player_.queue.empty()) << player_.queue.size() << " keys were never taken; seen " << player_.seen;
     world_state_reset();
     screen_area_files_delete();

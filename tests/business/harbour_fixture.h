@@ -43,7 +43,6 @@ class HarbourTest : public testing::Test {
         std::deque<uint32_t> queue;
         std::string seen;
         uint32_t typed_at = 0;
-        bool hung = false;
     };
     static void on_sleep(void* context);
     Player player_;

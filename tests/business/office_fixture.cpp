@@ -12,6 +12,7 @@
 #include "engine/picture.h"
 #include "engine/save_stack.h"
 #include "host/headless_host.h"
+#include "tests/harness/give_up.h"
 #include "tests/harness/harness.h"
 #include "ui/fonts.h"
 #include "ui/gadget_render.h"
@@ -27,6 +28,7 @@ namespace {
 // Far beyond any scripted session: the screen waits for input the script does not give.
 constexpr uint32_t GIVE_UP_MS = 30u * 60u * 1000u;
 
+GiveUpWatch watchdog(GIVE_UP_MS, "a screen waited for input the script did not give");
 
 }  // namespace
 
@@ -38,13 +40,7 @@ void OfficeTest::on_sleep(void* context) {
     }
     if (g_screen_button_last >= 0) t->last_frame.assign(g_screen_buffer, g_screen_buffer + SCREEN_BYTES);
     if (t->watch) t->watch();
-    uint32_t now = headless_now();
-    if (now > GIVE_UP_MS) {
-        // Ends every screen that listens to the quit flag; the ranking list waits for OK alone.
-        t->hung = true;
-        g_quit = 1;
-        if (headless_pending_events() == 0) headless_script(now + 100, HEADLESS_KEY, KEY_ENTER);
-    }
+    watchdog.check(headless_now());
 }
 
 void OfficeTest::SetUp() {
@@ -69,12 +65,12 @@ void OfficeTest::SetUp() {
     owner.status = 5;
     owner.home_port = 1;
     owner.cash = 4100;
+    watchdog.reset();
     headless_set_sleep_hook(&OfficeTest::on_sleep, this);
 }
 
 void OfficeTest::TearDown() {
     headless_set_sleep_hook(nullptr, nullptr);
-    EXPECT_FALSE(hung) << "a screen waited for input the script did not give";
     free_all_ships(SHIPOWNER_MAX);
     g_shipowner_count = 0;
     g_quit = 0;

@@ -46,7 +46,6 @@ class OfficeTest : public testing::Test {
     std::function<void()> watch;
     // The frame when the screen under test last waited with its buttons up.
     std::vector<uint8_t> last_frame;
-    bool hung = false;
 
   private:
     static void on_sleep(void* context);

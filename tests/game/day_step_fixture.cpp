@@ -16,12 +16,9 @@
 #include "world/weather.h"
 #include "views/world_map.h"
 #include "host/headless_host.h"
+#include "tests/harness/give_up.h"
 #include "tests/harness/harness.h"
 #include "ui/fonts.h"
-#include "ui/gadget.h"
-#include "ui/input_poll.h"
-#include "ui/letter.h"
-#include "ui/requester.h"
 #include "ui/screen_layout.h"
 
 namespace {
@@ -31,40 +28,28 @@ namespace {
 constexpr uint32_t GIVE_UP_MS = 20u * 60u * 1000u;
 constexpr uint32_t REACTION_MS = 250;
 
-bool gadget_up(const Gadget* gadget) {
-    for (const Gadget* g = g_gadget_list; g != nullptr; g = g->next)
-        if (g == gadget) return true;
-    return false;
-}
-
-bool letter_up() {
-    return gadget_up(&g_letter_ok_gadget);
-}
-
+GiveUpWatch watchdog(GIVE_UP_MS, "the day waited for an answer the reader could not give");
 
 }  // namespace
 
 void DayStepTest::on_sleep(void* context) {
     auto* r = static_cast<Reader*>(context);
     uint32_t now = headless_now();
-    if (now > GIVE_UP_MS) {
-        r->hung = true;
-        g_quit = 1;  // ends the letter or screen that waits
-        return;
-    }
+    watchdog.check(now);
     if (headless_pending_events() != 0) return;
     if (r->answered && now - r->answered_at < REACTION_MS) return;
-    if (letter_up()) {
+    Modal up = modal_up();
+    if (up == Modal::letter) {
         ++r->letters;
-    } else if (gadget_up(&g_message_ok_gadget)) {
+    } else if (up == Modal::message_box) {
         ++r->boxes;
-    } else if (gadget_up(&g_ask_yes_gadget)) {
+    } else if (up == Modal::question) {
         // A question is read before it is answered, as a player does.
         if (r->question_seen_at == 0) r->question_seen_at = now;
         if (now - r->question_seen_at < REACTION_MS) return;
         r->question_seen_at = 0;
         ++r->questions;
-    } else if (g_screen_button_last >= 0) {
+    } else if (up == Modal::buttons) {
         // Every screen is answered; the elimination screens are counted and their texts kept (a
         // bankrupt shipowner sees the property statistics and the possessions first).
         // The elimination screen's OK is its only button, at (250, 185); the others' stand at x 0.
@@ -83,7 +68,7 @@ void DayStepTest::on_sleep(void* context) {
     r->answered = true;
     r->answered_at = now;
     uint32_t key = 13;
-    if (!letter_up() && !r->screen_keys.empty()) {
+    if (up != Modal::letter && !r->screen_keys.empty()) {
         key = r->screen_keys.front();
         r->screen_keys.erase(r->screen_keys.begin());
     }
@@ -105,12 +90,12 @@ void DayStepTest::SetUp() {
     owner.home_port = 1;
     owner.cash = 4100;
     owner.credit_period = 30;
+    watchdog.reset();
     headless_set_sleep_hook(&DayStepTest::on_sleep, &reader_);
 }
 
 void DayStepTest::TearDown() {
     headless_set_sleep_hook(nullptr, nullptr);
-    EXPECT_FALSE(reader_.hung) << "the day waited for an answer the reader could not give";
     free_all_ships(SHIPOWNER_MAX);
     g_shipowner_count = 0;
     screen_area_files_delete();

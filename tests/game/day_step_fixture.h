@@ -49,7 +49,6 @@ class DayStepTest : public testing::Test {
         uint32_t answered_at = 0;
         uint32_t question_seen_at = 0;
         bool answered = false;
-        bool hung = false;
         std::vector<std::vector<std::string>> screen_texts;
         std::vector<uint32_t> screen_keys;
     };

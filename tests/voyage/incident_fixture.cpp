@@ -2,28 +2,23 @@
 
 #include "engine/input.h"
 #include "host/headless_host.h"
-#include "ui/gadget.h"
-#include "ui/input_poll.h"
-#include "ui/letter.h"
-#include "ui/requester.h"
-#include "ui/screen_layout.h"
+#include "tests/harness/give_up.h"
 
 namespace {
 
 constexpr uint32_t GIVE_UP_MS = 20u * 60u * 1000u;
 constexpr uint32_t REACTION_MS = 150;
 
-bool gadget_up(const Gadget* gadget) {
-    for (const Gadget* g = g_gadget_list; g != nullptr; g = g->next)
-        if (g == gadget) return true;
-    return false;
-}
+GiveUpWatch watchdog(GIVE_UP_MS, "a screen waited for an answer the reader could not give");
 
-const char* modal_up() {
-    if (gadget_up(&g_letter_ok_gadget)) return "letter";
-    if (gadget_up(&g_ask_yes_gadget)) return "ask";
-    if (gadget_up(&g_message_ok_gadget)) return "box";
-    if (g_screen_button_last >= 0) return "ok";
+const char* kind_of(Modal m) {
+    switch (m) {
+    case Modal::letter: return "letter";
+    case Modal::question: return "ask";
+    case Modal::message_box: return "box";
+    case Modal::buttons: return "ok";
+    case Modal::none: break;
+    }
     return nullptr;
 }
 
@@ -32,14 +27,10 @@ const char* modal_up() {
 void IncidentTest::on_sleep(void* context) {
     auto* r = static_cast<Reader*>(context);
     uint32_t now = headless_now();
-    if (now > GIVE_UP_MS) {
-        r->hung = true;
-        g_quit = 1;
-        return;
-    }
+    watchdog.check(now);
     if (g_key_slot.load() != 0) return;
     if (now - r->last_at < REACTION_MS) return;
-    const char* kind = modal_up();
+    const char* kind = kind_of(modal_up());
     if (kind == nullptr) return;
     r->kinds.emplace_back(kind);
     key_slot_store(13);
@@ -48,10 +39,6 @@ void IncidentTest::on_sleep(void* context) {
 
 void IncidentTest::SetUp() {
     VoyageTest::SetUp();
+    watchdog.reset();
     headless_set_sleep_hook(&IncidentTest::on_sleep, &reader_);
-}
-
-void IncidentTest::TearDown() {
-    EXPECT_FALSE(reader_.hung) << "a screen waited for an answer the reader could not give";
-    VoyageTest::TearDown();
 }

@@ -10,7 +10,6 @@
 class IncidentTest : public VoyageTest {
   protected:
     void SetUp() override;
-    void TearDown() override;
 
     // "letter", "box" (a message box), "ok" (a screen's OK button), "ask" (a question).
     const std::vector<std::string>& answered() const { return reader_.kinds; }
@@ -19,7 +18,6 @@ class IncidentTest : public VoyageTest {
     struct Reader {
         std::vector<std::string> kinds;
         uint32_t last_at = 0;
-        bool hung = false;
     };
     static void on_sleep(void* context);
     Reader reader_;

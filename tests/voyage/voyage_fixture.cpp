@@ -10,6 +10,7 @@
 #include "engine/random.h"
 #include "engine/save_stack.h"
 #include "host/headless_host.h"
+#include "tests/harness/give_up.h"
 #include "tests/harness/harness.h"
 #include "ui/fonts.h"
 #include "ui/input_poll.h"
@@ -27,6 +28,7 @@ namespace {
 constexpr uint32_t GIVE_UP_MS = 10u * 60u * 1000u;
 constexpr uint32_t KEY_SPACING_MS = 150;
 
+GiveUpWatch watchdog(GIVE_UP_MS, "the screen waited for an answer the player did not give");
 
 }  // namespace
 
@@ -54,11 +56,7 @@ uint16_t find_seed(const std::function<bool()>& want) {
 void VoyageTest::on_sleep(void* context) {
     auto* p = static_cast<Player*>(context);
     uint32_t now = headless_now();
-    if (now > GIVE_UP_MS) {
-        p->hung = true;
-        g_quit = 1;
-        return;
-    }
+    watchdog.check(now);
     if (g_key_slot.load() != 0) return;
     if (p->typed_once && now - p->last_at < KEY_SPACING_MS) return;
     if (p->keys.empty() && !p->enter_after) return;
@@ -106,12 +104,12 @@ void VoyageTest::SetUp() {
     ship_->route = 1;
     ship_->direction = 1;
     append_ship(owner_, ship_);
+    watchdog.reset();
     headless_set_sleep_hook(&VoyageTest::on_sleep, &player_);
 }
 
 void VoyageTest::TearDown() {
     headless_set_sleep_hook(nullptr, nullptr);
-    EXPECT_FALSE(player_.hung) << "the screen waited for an answer the player did not give";
     free_all_ships(SHIPOWNER_MAX);
     g_shipowner_count = 0;
     screen_area_files_delete();

@@ -43,7 +43,6 @@ class VoyageTest : public testing::Test {
         uint32_t last_at = 0;
         bool typed_once = false;
         int32_t typed = 0;
-        bool hung = false;
         bool enter_after = true;
     };
     static void on_sleep(void* context);
