@@ -4,8 +4,10 @@
 # in turns, on the same saved game, so that they share the machine's conditions.
 # Usage: idle_cost.sh data-dir game_file_tool game-program... (rounds: IDLE_ROUNDS, default 2)
 set -u
+# -noreset: the server would reset when a game's window closes, and the next game started during
+# the reset would find no display.
 if [[ -z "${MARIVANE_E2E_DISPLAY:-}" ]]; then
-    MARIVANE_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+    MARIVANE_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" "$@"
 fi
 data=$1
 tool=$2

@@ -20,8 +20,8 @@ int32_t purchase_payment(int32_t model, int32_t extra);
 
 enum : int32_t {
     PURCHASE_BOUGHT = 0,    // paid, status gained, the new ship appended
-    PURCHASE_TOO_POOR = 1,  // cash + 200 below the payment: only the 200 k$ fee was charged (to
-                            // the general expenses)
+    PURCHASE_TOO_POOR = 1,  // cash + 200 below the payment: only the 200 k$ fee was charged (off
+                            // the cash alone)
     PURCHASE_NO_ROOM = 2,   // no memory for the record: payment undone, status gain kept
     PURCHASE_NO_MODEL = 3,  // not a model the broker sells: nothing changed
 };

@@ -10,7 +10,6 @@
 #include "views/world_map.h"
 #include "voyage/passage.h"
 #include "voyage/voyage_panel.h"
-#include "world/cargoes.h"
 #include "world/records.h"
 #include "world/ship_types.h"
 
